@@ -1,0 +1,44 @@
+#!/bin/sh
+# Renders the artwork in art/*.svg into the pictures the program carries.
+# Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert; the fonts
+# "WenQuanYi Micro Hei" and "DejaVu Sans" must be installed for the splash text.
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+art="$here/art"
+# ImageMagick's own binary; a wrapper of the same name earlier in PATH is not trusted.
+convert=${CONVERT:-/usr/bin/convert}
+identify=${IDENTIFY:-/usr/bin/identify}
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+png() { # svg width height output
+    rsvg-convert -w "$2" -h "$3" "$art/$1" -o "$4"
+}
+
+mkdir -p "$here/icons" "$here/about" "$here/splash"
+
+# The list's three status icons and the window icon.
+png person-offline.svg 32 32 "$here/icons/offline.png"
+png person-online.svg 32 32 "$here/icons/online.png"
+png person-checking.svg 32 32 "$here/icons/checking.png"
+png lantern.svg 32 32 "$here/icons/window.png"
+png lantern.svg 256 256 "$here/icons/lanternix.png"
+
+# The about box: the logo and the legend of the two status figures. The online
+# figure's frame is one pixel taller; the figure stands on its lower edge.
+png lantern.svg 120 120 "$here/about/logo.png"
+png person-online.svg 32 32 "$tmp/online.png"
+"$convert" "$tmp/online.png" -background none -gravity south -extent 32x33 \
+    "PNG32:$here/about/online.png"
+png person-offline.svg 32 32 "$here/about/offline.png"
+
+# The splash photograph: flattened onto black, baseline JPEG.
+png splash.svg 600 395 "$tmp/splash.png"
+"$convert" "$tmp/splash.png" -background black -alpha remove -alpha off -strip \
+    -sampling-factor 4:2:0 -quality 90 "$here/splash/splash.jpg"
+
+for f in icons/offline.png icons/online.png icons/checking.png icons/window.png \
+    icons/lanternix.png about/logo.png about/online.png about/offline.png splash/splash.jpg; do
+    printf '%-22s %s\n' "$f" "$("$identify" -format '%wx%h %[channels] %b' "$here/$f")"
+done
