@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QListView>
+
+// The contact list's icon view: reports a right-button press (on the press, not the release)
+// and a double-click anywhere over the list.
+class ContactListView final : public QListView
+{
+    Q_OBJECT
+public:
+    using QListView::QListView;
+
+    // 1-based position of the selected entry, 0 when none is selected.
+    int selectedPosition() const;
+    void selectPosition(int position);
+
+signals:
+    void rightButtonPressed();
+    void listDoubleClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};

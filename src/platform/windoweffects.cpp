@@ -1,0 +1,57 @@
+#include "platform/windoweffects.h"
+
+#include <QPainterPath>
+#include <QPolygon>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+namespace WindowEffects {
+
+void prepareLayered(QWidget* window)
+{
+    window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    window->setWindowOpacity(0.0);
+}
+
+void setOpacity(QWidget* window, int alpha)
+{
+    window->setWindowOpacity(qBound(0, alpha, 255) / 255.0);
+}
+
+QRegion roundRectRegion(int width, int height, int cornerWidth, int cornerHeight)
+{
+    if (width <= 0 || height <= 0)
+        return {};
+    QPainterPath path;
+    path.addRoundedRect(QRectF(0, 0, width, height), cornerWidth / 2.0, cornerHeight / 2.0);
+    return QRegion(path.toFillPolygon().toPolygon());
+}
+
+void setRegion(QWidget* window, const QRegion& region) { window->setMask(region); }
+
+int twipsToPixels(double twips, double twipsPerPixel)
+{
+    // nearbyint follows the default rounding mode: to nearest, halves to even.
+    return int(std::nearbyint(twips / twipsPerPixel));
+}
+
+double twipsPerPixel(const QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+void centreOnScreen(QWidget* window)
+{
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(), window->size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+} // namespace WindowEffects
