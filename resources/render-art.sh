@@ -29,7 +29,7 @@ png lantern.svg 256 256 "$here/icons/lanternix.png"
 # figure's frame is one pixel taller; the figure stands on its lower edge.
 png lantern.svg 120 120 "$here/about/logo.png"
 png person-online.svg 32 32 "$tmp/online.png"
-"$convert" "$tmp/online.png" -background none -gravity south -extent 32x33 \
+"$convert" "$tmp/online.png" -background none -gravity south -extent 32x33 -strip \
     "PNG32:$here/about/online.png"
 png person-offline.svg 32 32 "$here/about/offline.png"
 
