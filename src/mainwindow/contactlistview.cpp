@@ -1,6 +1,30 @@
 #include "mainwindow/contactlistview.h"
 
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
+
+namespace {
+// The selection shows only while the list has the focus.
+class FocusedSelectionDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem shown(option);
+        const auto* view = qobject_cast<const QWidget*>(parent());
+        if (view && !view->hasFocus())
+            shown.state &= ~QStyle::State_Selected;
+        QStyledItemDelegate::paint(painter, shown, index);
+    }
+};
+} // namespace
+
+ContactListView::ContactListView(QWidget* parent) : QListView(parent)
+{
+    setItemDelegate(new FocusedSelectionDelegate(this));
+}
 
 int ContactListView::selectedPosition() const
 {

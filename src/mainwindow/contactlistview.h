@@ -8,7 +8,7 @@ class ContactListView final : public QListView
 {
     Q_OBJECT
 public:
-    using QListView::QListView;
+    explicit ContactListView(QWidget* parent = nullptr);
 
     // 1-based position of the selected entry, 0 when none is selected.
     int selectedPosition() const;

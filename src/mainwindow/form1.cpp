@@ -83,8 +83,12 @@ void Form1::loadPictures()
     if (!registerBundle(ProgramFolder::file(RuntimeFiles::ControlsBundle), QStringLiteral("/mscomctl")))
         return; // no bundle, no pictures: the list still works
     QVector<QIcon> pictures;
-    for (const char* name : {"offline", "online", "checking"})
-        pictures.append(QIcon(QStringLiteral(":/mscomctl/icons/%1.png").arg(QLatin1String(name))));
+    for (const char* name : {"offline", "online", "checking"}) {
+        const QPixmap picture(QStringLiteral(":/mscomctl/icons/%1.png").arg(QLatin1String(name)));
+        QIcon icon(picture);
+        icon.addPixmap(picture, QIcon::Disabled); // the disabled list still shows true colours
+        pictures.append(icon);
+    }
     m_list.setPictures(pictures);
     setWindowIcon(QIcon(QStringLiteral(":/mscomctl/icons/window.png")));
 }

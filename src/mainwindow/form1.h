@@ -46,6 +46,8 @@ public:
     ContactListModel& list() { return m_list; }
     RefreshCycle& refresh() { return m_refresh; }
     StatusBrowser& statusBrowser() { return WebBr; }
+    UpdateCheck& updateCheck() { return m_update; }
+    bool updateTimerActive() const { return Timer2.isActive(); }
     QMenu* popupMenu() const { return menu; }
     Ui::Form1* ui() const { return m_ui.get(); }
 

@@ -33,13 +33,17 @@ signals:
 
 private:
     void request(const QString& address);
-    void finish(const QString& url);
+    void onMetaDataChanged(QNetworkReply* reply);
     void onFinished(QNetworkReply* reply);
+    void answered(QNetworkReply* reply);
+    void drop();
+    void finish(const QString& url);
 
     QNetworkAccessManager* m_network;
     QNetworkReply* m_reply = nullptr;
     QTimer* m_deadline;
-    QString m_current;
+    QString m_current;        // address of the running request, as text
+    quint64 m_navigation = 0; // tells a late queued failure of an older navigation apart
     int m_redirects = 0;
     int m_timeLimitMs = DefaultTimeLimitMs;
 };

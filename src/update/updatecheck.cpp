@@ -7,6 +7,11 @@
 #include "platform/programend.h"
 #include "platform/transfer.h"
 
+UpdateCheck::UpdateCheck(MessageBoxes& boxes, Launcher& launcher, ProgramEnd& end)
+    : m_boxes(boxes), m_launcher(launcher), m_end(end), m_versionAddress(Addresses::versionFile())
+{
+}
+
 UpdateCheck::Outcome UpdateCheck::evaluate(const QString& answer)
 {
     if (answer.isEmpty())
@@ -26,7 +31,7 @@ void UpdateCheck::run(Transfer& transfer, const std::function<void(const QString
     if (m_running)
         return;
     m_running = true;
-    const QString answer = transfer.OpenURL(Addresses::versionFile());
+    const QString answer = transfer.OpenURL(m_versionAddress);
     switch (evaluate(answer)) {
     case Outcome::Failed:
         m_boxes.show(QStringLiteral("检测更新失败!请您稍后再试"), MessageBoxes::Exclamation,

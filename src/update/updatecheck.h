@@ -14,10 +14,10 @@ class UpdateCheck final
 public:
     enum class Outcome { Failed, Current, Newer };
 
-    UpdateCheck(MessageBoxes& boxes, Launcher& launcher, ProgramEnd& end)
-        : m_boxes(boxes), m_launcher(launcher), m_end(end)
-    {
-    }
+    UpdateCheck(MessageBoxes& boxes, Launcher& launcher, ProgramEnd& end);
+
+    // The build's version file unless a test points the check elsewhere.
+    void setVersionAddress(const QString& address) { m_versionAddress = address; }
 
     static inline const QString OwnVersion = QStringLiteral("V2.2");
     static Outcome evaluate(const QString& answer);
@@ -33,5 +33,6 @@ private:
     MessageBoxes& m_boxes;
     Launcher& m_launcher;
     ProgramEnd& m_end;
+    QString m_versionAddress;
     bool m_running = false;
 };
