@@ -1,0 +1,352 @@
+#include "inidocument.h"
+
+#include "gb18030codec.h"
+
+#include <QVarLengthArray>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+// What the Windows reader takes for blanks; LF never gets here, it ends the line.
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+QByteArrayView trimmed(QByteArrayView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+// The last "]" of [from, to), walking characters: "]" is also a valid trail byte.
+qsizetype lastBracket(const char* data, qsizetype from, qsizetype to)
+{
+    qsizetype found = -1;
+    qsizetype at = from;
+    while (at < to) {
+        if (data[at] == ']') {
+            found = at;
+            ++at;
+        } else {
+            at += Gb18030Codec::charLength(data + at, to - at);
+        }
+    }
+    return found;
+}
+
+enum class LineKind { Other, Header, Key };
+
+struct LineParts
+{
+    LineKind kind = LineKind::Other;
+    qsizetype nameBegin = 0;
+    qsizetype nameEnd = 0;
+    qsizetype valueBegin = 0;
+    qsizetype valueEnd = 0;
+};
+
+// Splits the line [begin, end) (without its LF) the way the reader sees it.
+LineParts splitLine(const char* data, qsizetype begin, qsizetype end)
+{
+    LineParts parts;
+    while (end > begin && isBlank(data[end - 1]))
+        --end;
+    while (begin < end && isBlank(data[begin]))
+        ++begin;
+    if (begin == end || data[begin] == ';')
+        return parts;
+    if (data[begin] == '[') {
+        const qsizetype bracket = lastBracket(data, begin + 1, end);
+        if (bracket >= 0) {
+            parts.kind = LineKind::Header;
+            parts.nameBegin = begin + 1;
+            parts.nameEnd = bracket;
+            while (parts.nameBegin < parts.nameEnd && isBlank(data[parts.nameBegin]))
+                ++parts.nameBegin;
+            while (parts.nameEnd > parts.nameBegin && isBlank(data[parts.nameEnd - 1]))
+                --parts.nameEnd;
+            return parts;
+        }
+    }
+    // "=" never occurs inside a multi-byte character, so a plain byte search is safe.
+    const void* equals = std::memchr(data + begin, '=', size_t(end - begin));
+    if (!equals)
+        return parts;
+    parts.kind = LineKind::Key;
+    parts.nameBegin = begin;
+    parts.nameEnd = static_cast<const char*>(equals) - data;
+    parts.valueBegin = parts.nameEnd + 1;
+    parts.valueEnd = end;
+    while (parts.nameEnd > parts.nameBegin && isBlank(data[parts.nameEnd - 1]))
+        --parts.nameEnd;
+    while (parts.valueBegin < parts.valueEnd && isBlank(data[parts.valueBegin]))
+        ++parts.valueBegin;
+    return parts;
+}
+
+qsizetype lineEnd(const QByteArray& source, qsizetype from)
+{
+    const void* newline =
+        std::memchr(source.constData() + from, '\n', size_t(source.size() - from));
+    return newline ? static_cast<const char*>(newline) - source.constData() : source.size();
+}
+
+// A lookup key for name without allocating: folded into buffer, which must outlive the result.
+QByteArray foldedView(QByteArrayView name, QVarLengthArray<char, 64>& buffer)
+{
+    buffer.resize(name.size());
+    std::memcpy(buffer.data(), name.data(), size_t(name.size()));
+    Gb18030Codec::foldCase(buffer.data(), buffer.size());
+    return QByteArray::fromRawData(buffer.constData(), buffer.size());
+}
+
+QByteArray folded(QByteArrayView name)
+{
+    QByteArray result = name.toByteArray();
+    Gb18030Codec::foldCase(result.data(), result.size());
+    return result;
+}
+
+// What a reader gets from the text after "=": up to a NUL, without one pair of matching quotes.
+QByteArray readValue(QByteArrayView written)
+{
+    if (const void* nul = std::memchr(written.data(), '\0', size_t(written.size())))
+        written = written.first(static_cast<const char*>(nul) - written.data());
+    const qsizetype size = written.size();
+    if (size >= 2 && (written[0] == '"' || written[0] == '\'') && written[size - 1] == written[0])
+        written = written.sliced(1, size - 2);
+    return written.toByteArray();
+}
+
+// The value as it has to stand in the file so that readValue gives it back unchanged.
+QByteArray writtenValue(QByteArrayView value)
+{
+    QByteArray result = value.toByteArray();
+    // One value is one line; the characters that would end or cut it become blanks.
+    std::replace_if(
+        result.begin(), result.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; },
+        ' ');
+    const qsizetype size = result.size();
+    if (size == 0)
+        return result;
+    const char first = result[0];
+    const char last = result[size - 1];
+    const bool quoted = size >= 2 && (first == '"' || first == '\'') && last == first;
+    if (isBlank(first) || isBlank(last) || quoted)
+        return '"' + result + '"';
+    return result;
+}
+
+bool hasLineBreak(QByteArrayView name)
+{
+    for (const char c : name) {
+        if (c == '\r' || c == '\n' || c == '\0')
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+IniDocument::IniDocument(const QByteArray& source) : m_source(source)
+{
+    parse();
+}
+
+void IniDocument::parse()
+{
+    const char* data = m_source.constData();
+    const qsizetype size = m_source.size();
+    m_folded = QByteArray(data, size);
+    Gb18030Codec::foldCase(m_folded.data(), size);
+    const char* foldedData = m_folded.constData();
+
+    qint32 current = -1; // keys before any section, or in a repeated one, are never found
+    qsizetype at = 0;
+    while (at < size) {
+        const qsizetype end = lineEnd(m_source, at);
+        const qsizetype next = end < size ? end + 1 : size;
+        const LineParts parts = splitLine(data, at, end);
+        if (parts.kind == LineKind::Header) {
+            const QByteArray name = QByteArray::fromRawData(foldedData + parts.nameBegin,
+                                                            parts.nameEnd - parts.nameBegin);
+            if (m_sectionIndex.contains(name)) {
+                current = -1;
+            } else {
+                current = qint32(m_sections.size());
+                m_sections.push_back(Section{next, {}, {}});
+                m_sectionIndex.insert(name, current);
+            }
+        } else if (parts.kind == LineKind::Key && current >= 0) {
+            m_sections[size_t(current)].insertAt = next;
+            if (parts.nameEnd > parts.nameBegin) {
+                KeyId id{current, QByteArray::fromRawData(foldedData + parts.nameBegin,
+                                                          parts.nameEnd - parts.nameBegin)};
+                if (!m_keys.contains(id))
+                    m_keys.insert(id, KeyState{at, -1});
+            }
+        }
+        at = next;
+    }
+}
+
+qint32 IniDocument::findSection(QByteArrayView folded) const
+{
+    const auto it = m_sectionIndex.constFind(QByteArray::fromRawData(folded.data(), folded.size()));
+    return it == m_sectionIndex.constEnd() ? -1 : it.value();
+}
+
+QByteArrayView IniDocument::lineValue(qsizetype line) const
+{
+    const LineParts parts = splitLine(m_source.constData(), line, lineEnd(m_source, line));
+    return QByteArrayView(m_source).sliced(parts.valueBegin, parts.valueEnd - parts.valueBegin);
+}
+
+QByteArrayView IniDocument::lineName(qsizetype line) const
+{
+    const LineParts parts = splitLine(m_source.constData(), line, lineEnd(m_source, line));
+    return QByteArrayView(m_source).sliced(parts.nameBegin, parts.nameEnd - parts.nameBegin);
+}
+
+QByteArray IniDocument::value(QByteArrayView section, QByteArrayView key) const
+{
+    section = trimmed(section);
+    key = trimmed(key);
+    if (section.isEmpty() || key.isEmpty())
+        return {};
+    QVarLengthArray<char, 64> sectionBuffer;
+    const qint32 index = findSection(foldedView(section, sectionBuffer));
+    if (index < 0)
+        return {};
+    QVarLengthArray<char, 64> keyBuffer;
+    const auto it = m_keys.constFind(KeyId{index, foldedView(key, keyBuffer)});
+    if (it == m_keys.constEnd())
+        return {};
+    if (it->change >= 0)
+        return readValue(m_changes[size_t(it->change)].value);
+    return readValue(lineValue(it->line));
+}
+
+bool IniDocument::setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value)
+{
+    section = trimmed(section);
+    key = trimmed(key);
+    if (section.isEmpty() || hasLineBreak(section))
+        return false;
+    // A name ending in a broken character would swallow the closing bracket.
+    const QByteArray header = '[' + section.toByteArray() + ']';
+    if (lastBracket(header.constData(), 1, header.size()) != header.size() - 1)
+        return false;
+    if (key.isEmpty() || hasLineBreak(key) || key.contains('=') || key[0] == ';' || key[0] == '[')
+        return false;
+
+    const QByteArray sectionName = folded(section);
+    qint32 index = findSection(sectionName);
+    if (index < 0) {
+        index = qint32(m_sections.size());
+        m_sections.push_back(Section{-1, section.toByteArray(), {}});
+        m_sectionIndex.insert(sectionName, index);
+        m_newSections.push_back(index);
+    }
+    const KeyId id{index, folded(key)};
+    auto it = m_keys.find(id);
+    if (it == m_keys.end()) {
+        const qint32 change = qint32(m_changes.size());
+        m_changes.push_back(Change{key.toByteArray(), writtenValue(value), -1});
+        m_keys.insert(id, KeyState{-1, change});
+        m_sections[size_t(index)].added.push_back(change);
+    } else if (it->change >= 0) {
+        m_changes[size_t(it->change)].value = writtenValue(value);
+    } else {
+        it->change = qint32(m_changes.size());
+        m_changes.push_back(Change{{}, writtenValue(value), it->line});
+    }
+    return true;
+}
+
+void IniDocument::appendKey(QByteArray& out, QByteArrayView name, QByteArrayView value)
+{
+    out.append(name);
+    out.append('=');
+    out.append(value);
+    out.append("\r\n", 2);
+}
+
+void IniDocument::appendLines(QByteArray& out, qsizetype from, qsizetype to) const
+{
+    const char* data = m_source.constData();
+    while (from < to) {
+        const void* newline = std::memchr(data + from, '\n', size_t(to - from));
+        if (!newline) {
+            out.append(data + from, to - from);
+            out.append("\r\n", 2);
+            return;
+        }
+        const qsizetype end = static_cast<const char*>(newline) - data;
+        if (end > from && data[end - 1] == '\r') {
+            out.append(data + from, end + 1 - from);
+        } else {
+            out.append(data + from, end - from);
+            out.append("\r\n", 2);
+        }
+        from = end + 1;
+    }
+}
+
+QByteArray IniDocument::toBytes() const
+{
+    struct Edit
+    {
+        qsizetype at;
+        bool replaces; // a changed line of the source; otherwise keys added to a section
+        qint32 index;
+    };
+    std::vector<Edit> edits;
+    qsizetype extra = 0;
+    for (size_t i = 0; i < m_sections.size(); ++i) {
+        if (m_sections[i].insertAt >= 0 && !m_sections[i].added.empty())
+            edits.push_back(Edit{m_sections[i].insertAt, false, qint32(i)});
+        extra += m_sections[i].header.size() + 4;
+    }
+    for (size_t i = 0; i < m_changes.size(); ++i) {
+        if (m_changes[i].line >= 0)
+            edits.push_back(Edit{m_changes[i].line, true, qint32(i)});
+        extra += m_changes[i].name.size() + m_changes[i].value.size() + 3;
+    }
+    std::sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) {
+        return a.at != b.at ? a.at < b.at : a.replaces < b.replaces;
+    });
+
+    QByteArray out;
+    out.reserve(m_source.size() + m_source.size() / 8 + extra + 64);
+    qsizetype at = 0;
+    for (const Edit& edit : edits) {
+        if (edit.at > at)
+            appendLines(out, at, edit.at);
+        at = std::max(at, edit.at);
+        if (edit.replaces) {
+            const Change& change = m_changes[size_t(edit.index)];
+            appendKey(out, lineName(change.line), change.value);
+            const qsizetype end = lineEnd(m_source, change.line);
+            at = end < m_source.size() ? end + 1 : end;
+        } else {
+            for (const qint32 change : m_sections[size_t(edit.index)].added)
+                appendKey(out, m_changes[size_t(change)].name, m_changes[size_t(change)].value);
+        }
+    }
+    appendLines(out, at, m_source.size());
+    for (const qint32 index : m_newSections) {
+        const Section& section = m_sections[size_t(index)];
+        out.append('[');
+        out.append(section.header);
+        out.append("]\r\n", 3);
+        for (const qint32 change : section.added)
+            appendKey(out, m_changes[size_t(change)].name, m_changes[size_t(change)].value);
+    }
+    return out;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <vector>
+
+// A profile (INI) file held in memory: the bytes it was read from plus the changes made since.
+// Everything works on the file's own bytes (GB18030); names and values are never re-encoded.
+//
+// Reading follows the Windows profile reader: lines end at LF (a CR before it is dropped), blanks
+// around names and values are ignored, blank lines and lines starting with ";" carry nothing,
+// "[name]" opens a section (up to the last "]" on the line; "[name" without one opens nothing),
+// a line needs "=" to be a key, section and key names match whatever the case of their ASCII
+// letters, the first of two equal sections or keys wins, matching quotes around a value are
+// removed, and a value ends at a NUL byte.
+//
+// Writing changes only what was set: an existing key keeps its line, a new key follows the last
+// key of its section, a new section goes to the end of the file. Every other line stays byte for
+// byte as it was; only line ends become CR LF.
+class IniDocument final
+{
+public:
+    explicit IniDocument(const QByteArray& source = {});
+    IniDocument(IniDocument&&) noexcept = default;
+    IniDocument& operator=(IniDocument&&) noexcept = default;
+    IniDocument(const IniDocument&) = delete;
+    IniDocument& operator=(const IniDocument&) = delete;
+
+    // The stored value, blanks and quotes removed; a null QByteArray when the section or the key
+    // is missing (an empty value is empty but not null).
+    QByteArray value(QByteArrayView section, QByteArrayView key) const;
+    // Sets key in section, adding either where needed. Names are taken without surrounding
+    // blanks; false (and nothing changed) for a name that could not be read back: empty, with a
+    // line break, a key with "=" or starting with ";" or "[". Line breaks in the value are written
+    // as blanks, and a value that would lose blanks or quotes on reading is written in quotes.
+    bool setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value);
+
+    bool isModified() const { return !m_changes.empty(); }
+    const QByteArray& source() const { return m_source; }
+    // The whole file as it is to be written.
+    QByteArray toBytes() const;
+
+private:
+    struct KeyId
+    {
+        qint32 section;
+        QByteArray name; // folded
+
+        friend bool operator==(const KeyId& a, const KeyId& b)
+        {
+            return a.section == b.section && a.name == b.name;
+        }
+        friend size_t qHash(const KeyId& id, size_t seed = 0)
+        {
+            return qHashMulti(seed, id.section, id.name);
+        }
+    };
+    struct KeyState
+    {
+        qsizetype line = -1; // start of the key's line in the source; -1 for a new key
+        qint32 change = -1;  // index into m_changes once set
+    };
+    struct Section
+    {
+        qsizetype insertAt = -1; // where new keys go in the source; -1 for a new section
+        QByteArray header;       // name as written, for a new section
+        std::vector<qint32> added;
+    };
+    struct Change
+    {
+        QByteArray name;     // key as written; empty when it replaces a line of the source
+        QByteArray value;    // as written (quoted where needed)
+        qsizetype line = -1; // the replaced line, or -1
+    };
+
+    void parse();
+    qint32 findSection(QByteArrayView folded) const;
+    QByteArrayView lineValue(qsizetype line) const;
+    QByteArrayView lineName(qsizetype line) const;
+    void appendLines(QByteArray& out, qsizetype from, qsizetype to) const;
+    static void appendKey(QByteArray& out, QByteArrayView name, QByteArrayView value);
+
+    QByteArray m_source;
+    QByteArray m_folded; // m_source with names case-folded; index keys point into it
+    std::vector<Section> m_sections;
+    std::vector<qint32> m_newSections;
+    std::vector<Change> m_changes;
+    QHash<QByteArray, qint32> m_sectionIndex;
+    QHash<KeyId, KeyState> m_keys;
+};
