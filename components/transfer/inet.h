@@ -1,0 +1,22 @@
+#pragma once
+
+// The transfer module's C entry points. The program loads the module (MSINET.OCX) from its
+// folder with QLibrary and resolves these by name, so the names and signatures are its ABI.
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// One synchronous GET of urlUtf8, redirects followed (at most 20). Returns the whole body
+// decoded from GB18030 as UTF-8 text (NUL-terminated; *lengthOut holds its length in bytes,
+// which also covers NUL characters inside the body), or a null pointer when the fetch fails:
+// no connection, an HTTP status of 400 or more, more than timeLimitMs in all, or a body
+// larger than sizeCap bytes. Needs a QCoreApplication; runs a local event loop meanwhile.
+// The result belongs to the caller, who gives it back with Inet_Free.
+typedef char* (*InetOpenUrlFunction)(const char* urlUtf8, int timeLimitMs, int sizeCap,
+                                     int* lengthOut);
+typedef void (*InetFreeFunction)(char* text);
+
+#ifdef __cplusplus
+}
+#endif

@@ -1,0 +1,117 @@
+// The transfer module: one blocking HTTP fetch for callers that want the whole answer at once.
+
+#include "inet.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QStringDecoder>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr int MaxRedirects = 20;
+
+// Returns the body, or a null QByteArray when the fetch failed in any way.
+QByteArray fetch(const QUrl& url, int timeLimitMs, qint64 sizeCap)
+{
+    QNetworkAccessManager network;
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(MaxRedirects);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    bool failed = false;
+    QByteArray body;
+
+    QNetworkReply* reply = network.get(request);
+    auto giveUp = [&]() {
+        failed = true;
+        reply->abort(); // emits finished, which ends the loop
+    };
+    QObject::connect(&deadline, &QTimer::timeout, &loop, giveUp);
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&]() {
+        // A declared length over the cap fails before anything is read.
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (length.isValid() && length.toLongLong() > sizeCap && (status < 300 || status >= 400))
+            giveUp();
+    });
+    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&]() {
+        body += reply->readAll();
+        if (body.size() > sizeCap)
+            giveUp();
+    });
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+
+    deadline.start(std::max(1, timeLimitMs));
+    if (!reply->isFinished())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    deadline.stop();
+
+    if (!failed) {
+        body += reply->readAll();
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        failed = reply->error() != QNetworkReply::NoError || status >= 400 || status < 200 ||
+                 body.size() > sizeCap;
+    }
+    reply->disconnect(&loop);
+    delete reply;
+    if (failed)
+        return QByteArray();
+    return body.isNull() ? QByteArray("") : body;
+}
+
+QString decode(const QByteArray& bytes)
+{
+    QStringDecoder gb18030("GB18030");
+    if (gb18030.isValid())
+        return gb18030.decode(bytes);
+    // A Qt without ICU knows no GB18030; the local code page of a Chinese system is GBK.
+    return QString::fromLocal8Bit(bytes);
+}
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT char* Inet_OpenURL(const char* urlUtf8, int timeLimitMs, int sizeCap,
+                                            int* lengthOut)
+{
+    if (lengthOut)
+        *lengthOut = 0;
+    if (!urlUtf8 || !QCoreApplication::instance() || sizeCap < 0)
+        return nullptr;
+    const QUrl url(QString::fromUtf8(urlUtf8));
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return nullptr; // a web fetch, never a local file
+
+    const QByteArray body = fetch(url, timeLimitMs, sizeCap);
+    if (body.isNull())
+        return nullptr;
+
+    const QByteArray text = decode(body).toUtf8();
+    char* result = static_cast<char*>(std::malloc(size_t(text.size()) + 1));
+    if (!result)
+        return nullptr;
+    std::memcpy(result, text.constData(), size_t(text.size()));
+    result[text.size()] = '\0';
+    if (lengthOut)
+        *lengthOut = int(text.size());
+    return result;
+}
+
+extern "C" Q_DECL_EXPORT void Inet_Free(char* text)
+{
+    std::free(text);
+}
