@@ -1,5 +1,6 @@
 #include "platform/windoweffects.h"
 
+#include <QGuiApplication>
 #include <QPainterPath>
 #include <QPolygon>
 #include <QScreen>
@@ -12,12 +13,16 @@ namespace WindowEffects {
 void prepareLayered(QWidget* window)
 {
     window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    window->setWindowOpacity(0.0);
+    setOpacity(window, 0);
 }
 
 void setOpacity(QWidget* window, int alpha)
 {
-    window->setWindowOpacity(qBound(0, alpha, 255) / 255.0);
+    // Window systems without opacity (the offscreen one) show the window as it is.
+    static const bool supported = QGuiApplication::platformName() != QLatin1String("offscreen") &&
+                                  QGuiApplication::platformName() != QLatin1String("minimal");
+    if (supported)
+        window->setWindowOpacity(qBound(0, alpha, 255) / 255.0);
 }
 
 QRegion roundRectRegion(int width, int height, int cornerWidth, int cornerHeight)
