@@ -38,6 +38,8 @@ public:
         Relative,      // Location without scheme and host
     };
     Q_ENUM(Fault)
+    // UpperCaseHost changes nothing visible while the image host is an IP address: give it
+    // letters, e.g. setImageHost("localhost:" + port).
 
     // One request as the server saw it; times in ms since the server was created.
     struct Request

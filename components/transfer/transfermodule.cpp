@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <cstring>
 

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 // Never an http address, so it can never be taken for the online image.
 const QString StatusBrowser::ErrorAddress = QStringLiteral("res://ieframe.dll/navcancl.htm");
 
