@@ -153,6 +153,20 @@ bool hasLineBreak(QByteArrayView name)
 }
 } // namespace
 
+size_t IniDocument::hashName(QByteArrayView name, size_t seed)
+{
+    // FNV-1a over the bytes, then a final mix so that the low bits QHash uses vary well.
+    quint64 hash = 0xCBF29CE484222325ULL ^ quint64(seed);
+    for (const char c : name) {
+        hash ^= uchar(c);
+        hash *= 0x100000001B3ULL;
+    }
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDULL;
+    hash ^= hash >> 33;
+    return size_t(hash);
+}
+
 IniDocument::IniDocument(const QByteArray& source) : m_source(source)
 {
     parse();
@@ -173,22 +187,26 @@ void IniDocument::parse()
         const qsizetype next = end < size ? end + 1 : size;
         const LineParts parts = splitLine(data, at, end);
         if (parts.kind == LineKind::Header) {
-            const QByteArray name = QByteArray::fromRawData(foldedData + parts.nameBegin,
-                                                            parts.nameEnd - parts.nameBegin);
-            if (m_sectionIndex.contains(name)) {
+            const SectionName name{QByteArray::fromRawData(foldedData + parts.nameBegin,
+                                                           parts.nameEnd - parts.nameBegin)};
+            // One hash lookup whether the name is new or not: a new entry grows the index.
+            const qsizetype known = m_sectionIndex.size();
+            qint32& index = m_sectionIndex[name];
+            if (m_sectionIndex.size() == known) {
                 current = -1;
             } else {
-                current = qint32(m_sections.size());
+                current = index = qint32(m_sections.size());
                 m_sections.push_back(Section{next, {}, {}});
-                m_sectionIndex.insert(name, current);
             }
         } else if (parts.kind == LineKind::Key && current >= 0) {
             m_sections[size_t(current)].insertAt = next;
             if (parts.nameEnd > parts.nameBegin) {
                 KeyId id{current, QByteArray::fromRawData(foldedData + parts.nameBegin,
                                                           parts.nameEnd - parts.nameBegin)};
-                if (!m_keys.contains(id))
-                    m_keys.insert(id, KeyState{at, -1});
+                const qsizetype known = m_keys.size();
+                KeyState& key = m_keys[id];
+                if (m_keys.size() != known)
+                    key.line = at;
             }
         }
         at = next;
@@ -197,7 +215,8 @@ void IniDocument::parse()
 
 qint32 IniDocument::findSection(QByteArrayView folded) const
 {
-    const auto it = m_sectionIndex.constFind(QByteArray::fromRawData(folded.data(), folded.size()));
+    const auto it = m_sectionIndex.constFind(
+        SectionName{QByteArray::fromRawData(folded.data(), folded.size())});
     return it == m_sectionIndex.constEnd() ? -1 : it.value();
 }
 
@@ -239,26 +258,29 @@ bool IniDocument::setValue(QByteArrayView section, QByteArrayView key, QByteArra
     if (section.isEmpty() || hasLineBreak(section))
         return false;
     // A name ending in a broken character would swallow the closing bracket.
-    const QByteArray header = '[' + section.toByteArray() + ']';
-    if (lastBracket(header.constData(), 1, header.size()) != header.size() - 1)
+    QVarLengthArray<char, 64> header(section.size() + 1);
+    std::memcpy(header.data(), section.data(), size_t(section.size()));
+    header[section.size()] = ']';
+    if (lastBracket(header.constData(), 0, header.size()) != section.size())
         return false;
     if (key.isEmpty() || hasLineBreak(key) || key.contains('=') || key[0] == ';' || key[0] == '[')
         return false;
 
-    const QByteArray sectionName = folded(section);
-    qint32 index = findSection(sectionName);
+    QVarLengthArray<char, 64> sectionBuffer;
+    const QByteArray sectionLookup = foldedView(section, sectionBuffer);
+    qint32 index = findSection(sectionLookup);
     if (index < 0) {
         index = qint32(m_sections.size());
         m_sections.push_back(Section{-1, section.toByteArray(), {}});
-        m_sectionIndex.insert(sectionName, index);
+        m_sectionIndex.insert(SectionName{folded(section)}, index);
         m_newSections.push_back(index);
     }
-    const KeyId id{index, folded(key)};
-    auto it = m_keys.find(id);
+    QVarLengthArray<char, 64> keyBuffer;
+    const auto it = m_keys.find(KeyId{index, foldedView(key, keyBuffer)});
     if (it == m_keys.end()) {
         const qint32 change = qint32(m_changes.size());
         m_changes.push_back(Change{key.toByteArray(), writtenValue(value), -1});
-        m_keys.insert(id, KeyState{-1, change});
+        m_keys.insert(KeyId{index, folded(key)}, KeyState{-1, change});
         m_sections[size_t(index)].added.push_back(change);
     } else if (it->change >= 0) {
         m_changes[size_t(it->change)].value = writtenValue(value);

@@ -10,8 +10,10 @@ void ProfileFile::setFileName(const QString& path)
         m_fileName = path;
         m_journal.clear();
         m_document.reset();
+        m_written.clear();
     } else if (m_journal.empty()) {
         m_document.reset();
+        m_written.clear();
     }
 }
 
@@ -48,8 +50,10 @@ std::optional<QByteArray> ProfileFile::readFile() const
 
 IniDocument& ProfileFile::document()
 {
-    if (!m_document)
+    if (!m_document) {
         m_document.emplace(readFile().value_or(QByteArray()));
+        m_written.clear();
+    }
     return *m_document;
 }
 
@@ -80,7 +84,8 @@ bool ProfileFile::commit()
         return false;
     IniDocument& memory = document();
     std::optional<IniDocument> merged;
-    if (*current != memory.source()) {
+    const QByteArray& expected = m_written.isNull() ? memory.source() : m_written;
+    if (*current != expected) {
         // Someone else changed the file since it was read: replay this session's keys onto it.
         merged.emplace(*current);
         for (const Change& change : m_journal)
@@ -93,7 +98,11 @@ bool ProfileFile::commit()
         return false;
     if (file.write(bytes) != bytes.size() || !file.commit())
         return false;
-    m_document.emplace(bytes);
+    // The document in memory already holds what was written; parsing the file again would only
+    // cost time. Once merged, the merged document is the one that matches the file.
+    if (merged)
+        m_document = std::move(merged);
+    m_written = bytes;
     m_journal.clear();
     return true;
 }

@@ -50,5 +50,6 @@ private:
     QString m_fileName;
     Gb18030Codec m_codec;
     std::optional<IniDocument> m_document;
+    QByteArray m_written; // what the last commit wrote, while m_document is the one it came from
     std::vector<Change> m_journal;
 };

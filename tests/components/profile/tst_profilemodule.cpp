@@ -231,6 +231,17 @@ void TestProfileModule::commitKeepsChangesMadeMeanwhile()
     QCOMPARE(m_commit(m_store), 1);
     QCOMPARE(readAll(file), QByteArray("; hand-made\r\n[s]\r\na=7\r\nb=2\r\n[t]\r\nc=3\r\n"));
     QCOMPARE(load("t", "c", 50), QStringLiteral("3"));
+
+    // A second commit with nobody in between writes on top of the first.
+    QCOMPARE(m_savKey(m_store, "t", "c", "4"), 1);
+    QCOMPARE(m_commit(m_store), 1);
+    QCOMPARE(readAll(file), QByteArray("; hand-made\r\n[s]\r\na=7\r\nb=2\r\n[t]\r\nc=4\r\n"));
+    // And a third after another hand edit keeps that edit too.
+    QVERIFY(writeAll(file, "[s]\r\nb=2\r\n"));
+    QCOMPARE(m_savKey(m_store, "u", "d", "5"), 1);
+    QCOMPARE(m_commit(m_store), 1);
+    QCOMPARE(readAll(file), QByteArray("[s]\r\nb=2\r\n[u]\r\nd=5\r\n"));
+    QCOMPARE(load("t", "c", 50), QString());
 }
 
 void TestProfileModule::commitIntoADirectoryFailsAndKeepsChanges()
