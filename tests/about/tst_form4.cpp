@@ -96,7 +96,8 @@ void Form4Test::links()
     QTest::mouseClick(link, Qt::LeftButton);
     QTest::mouseClick(link, Qt::LeftButton);
     if (uri.isEmpty()) {
-        QCOMPARE(launcher.commands, QList<QPair<QString, int>>({{command, 2}, {command, 2}}));
+        using Commands = QList<QPair<QString, int>>;
+        QCOMPARE(launcher.commands, Commands({{command, 2}, {command, 2}}));
     } else {
         QCOMPARE(launcher.uris, QStringList({uri, uri}));
     }

@@ -120,7 +120,9 @@ void ListEditingTest::inputCheck_data()
     const QString bad = QStringLiteral("您输入的QQ号码有误!");
     for (const bool edit : {false, true}) {
         const char* dialog = edit ? "edit: " : "add: ";
-        auto row = [&](const char* name) { return QTest::newRow(qPrintable(QString::fromLatin1(dialog) + QLatin1String(name))); };
+        auto row = [&](const char* name) -> QTestData& {
+            return QTest::newRow(qPrintable(QString::fromLatin1(dialog) + QLatin1String(name)));
+        };
         row("empty number") << edit << "" << "同学" << incomplete << "" << true;
         row("empty remark") << edit << "12345" << "" << incomplete << "12345" << true;
         row("both empty") << edit << "" << "" << incomplete << "" << true;
@@ -169,6 +171,14 @@ void ListEditingTest::inputCheck()
         QCOMPARE(dialog->focusWidget() == Text1, focusOnNumber);
 }
 
+static QWidget* nextTabStop(QWidget* widget)
+{
+    QWidget* next = widget->nextInFocusChain();
+    while (next != widget && !(next->focusPolicy() & Qt::TabFocus))
+        next = next->nextInFocusChain();
+    return next;
+}
+
 void ListEditingTest::dialogsOpenFresh()
 {
     Form2 add;
@@ -181,12 +191,14 @@ void ListEditingTest::dialogsOpenFresh()
     QVERIFY(add.ui()->Command1->isDefault()); // Enter presses 确定
     QCOMPARE(add.size(), QSize(338, 170));
     // Tab order: the check box takes the focus first in the add dialog, the number box in the edit one.
-    QCOMPARE(add.ui()->Check1->nextInFocusChain(), static_cast<QWidget*>(add.ui()->Command2));
+    QCOMPARE(nextTabStop(add.ui()->Check1), static_cast<QWidget*>(add.ui()->Command2));
+    QCOMPARE(nextTabStop(add.ui()->Text2), static_cast<QWidget*>(add.ui()->Text1));
     Form3 change(QStringLiteral("12345"), QStringLiteral("同学"));
     QCOMPARE(change.windowTitle(), QStringLiteral("修改QQ"));
     QCOMPARE(change.size(), QSize(337, 171));
     QCOMPARE(change.ui()->Check1->text(), QStringLiteral("修改后是否自动刷新QQ查询列表"));
-    QCOMPARE(change.ui()->Text1->nextInFocusChain(), static_cast<QWidget*>(change.ui()->Text2));
+    QCOMPARE(nextTabStop(change.ui()->Text1), static_cast<QWidget*>(change.ui()->Text2));
+    QCOMPARE(nextTabStop(change.ui()->Command2), static_cast<QWidget*>(change.ui()->Check1));
 }
 
 void ListEditingTest::add_data()
@@ -222,7 +234,10 @@ void ListEditingTest::add()
     QCOMPARE(listFile(), fileBefore);
     if (ticked) {
         QVERIFY(dialogGoneAtRequest);
-        QCOMPARE(m_server->requests().size(), 2); // every entry, the new one included
+        int statusRequests = 0;
+        for (const StandinServer::Request& request : m_server->requests())
+            statusRequests += request.target.startsWith(QLatin1String("/pa?"));
+        QCOMPARE(statusRequests, 2); // every entry, the new one included
         QCOMPARE(added.icon, qint16(ContactEntry::Online));
         QCOMPARE(m_form->statusText(), QStringLiteral("列表刷新完毕,当前共有2个QQ,在线:1个,离线:1个"));
     } else {
@@ -409,7 +424,7 @@ void ListEditingTest::editingDuringARunningRefresh()
     QFETCH(QString, command);
     open({QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"), QStringLiteral("丁")});
     m_server->setDelay(150);
-    m_boxes->answers = QQueue<int>({6, 6});
+    m_boxes->answers << 6 << 6;
     bool started = false;
     connect(m_server, &StandinServer::requestArrived, this, [&] {
         if (started)
