@@ -6,6 +6,7 @@
 #include "platform/modules.h"
 #include "platform/programfolder.h"
 #include "startup/runtimefiles.h"
+#include "platform/windoweffects.h"
 #include "ui_form4.h"
 
 #include <QFile>
@@ -27,7 +28,7 @@ Form4::Form4(Launcher& launcher, QWidget* parent)
       WebBrowser1(launcher)
 {
     m_ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose, false);
+    WindowEffects::centreOnScreen(this);
     connect(m_ui->Command1, &QPushButton::clicked, this, &QDialog::accept);
     for (QWidget* link : {m_ui->Label5, m_ui->Label6, m_ui->Label8})
         link->installEventFilter(this);

@@ -1,6 +1,7 @@
 #include "contacts/form3.h"
 
 #include "contacts/entrydialog.h"
+#include "platform/windoweffects.h"
 #include "ui_form3.h"
 
 Form3::Form3(const QString& number, const QString& remark, QWidget* parent)
@@ -8,6 +9,7 @@ Form3::Form3(const QString& number, const QString& remark, QWidget* parent)
 {
     m_ui->setupUi(this);
     setWindowIcon(QIcon());
+    WindowEffects::centreOnScreen(this);
     m_ui->Text1->setText(number);
     m_ui->Text2->setText(remark);
     connect(m_ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);

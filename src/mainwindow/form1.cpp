@@ -153,12 +153,7 @@ void Form1::tjqq_Click()
         refreshAfter = dialog.refreshAfter();
         m_list.append(number, dialog.remark());
     } // the dialog is gone before a refresh starts
-    if (refreshAfter) {
-        setStatusText(QStringLiteral("QQ:") + number + QStringLiteral("添加成功,正刷新列表,请勿操作..."));
-        sxlb();
-    } else {
-        setStatusText(QStringLiteral("QQ:") + number + QStringLiteral("添加成功,请刷新列表.."));
-    }
+    reportStored(number, QStringLiteral("添加成功"), refreshAfter);
 }
 
 void Form1::xg_Click()
@@ -178,11 +173,16 @@ void Form1::xg_Click()
         m_list.remove(m_ui->ListView1->selectedPosition());
         m_list.append(number, dialog.remark());
     }
+    reportStored(number, QStringLiteral("修改成功"), refreshAfter);
+}
+
+void Form1::reportStored(const QString& number, const QString& done, bool refreshAfter)
+{
     if (refreshAfter) {
-        setStatusText(QStringLiteral("QQ:") + number + QStringLiteral("修改成功,正刷新列表,请勿操作..."));
+        setStatusText(QStringLiteral("QQ:") + number + done + QStringLiteral(",正刷新列表,请勿操作..."));
         sxlb();
     } else {
-        setStatusText(QStringLiteral("QQ:") + number + QStringLiteral("修改成功,请刷新列表.."));
+        setStatusText(QStringLiteral("QQ:") + number + done + QStringLiteral(",请刷新列表.."));
     }
 }
 

@@ -75,6 +75,8 @@ private:
     // The selected entry's position, or 0 after the guard's message for an unusable selection.
     int guardedSelection(const QString& guardText, bool alsoInStatus);
     void save();
+    // The dialogs' result in the status bar, then the refresh the user ticked.
+    void reportStored(const QString& number, const QString& done, bool refreshAfter);
 
     std::unique_ptr<Ui::Form1> m_ui;
     Services& m_services;

@@ -1,6 +1,6 @@
 #include "contacts/form2.h"
 #include "contacts/form3.h"
-#include "fakes.h"
+#include "fakeservices.h"
 #include "formdriver.h"
 #include "mainwindow/form1.h"
 #include "programfolderfixture.h"
@@ -48,11 +48,7 @@ private:
     QByteArray listFile() const;
 
     ProgramFolderFixture* m_folder = nullptr;
-    FakeMessageBoxes* m_boxes = nullptr;
-    FakeLauncher* m_launcher = nullptr;
-    FakeProgramEnd* m_end = nullptr;
-    FakeMedia* m_media = nullptr;
-    Services* m_services = nullptr;
+    FakeServices* m_fakes = nullptr;
     Form1* m_form = nullptr;
     StandinServer* m_server = nullptr;
 };
@@ -60,11 +56,7 @@ private:
 void ListEditingTest::init()
 {
     m_folder = new ProgramFolderFixture;
-    m_boxes = new FakeMessageBoxes;
-    m_launcher = new FakeLauncher;
-    m_end = new FakeProgramEnd;
-    m_media = new FakeMedia;
-    m_services = new Services{*m_boxes, *m_launcher, *m_end, *m_media};
+    m_fakes = new FakeServices;
     m_server = new StandinServer;
     QVERIFY(m_server->listen());
 }
@@ -74,17 +66,13 @@ void ListEditingTest::cleanup()
     delete m_form;
     m_form = nullptr;
     delete m_server;
-    delete m_services;
-    delete m_media;
-    delete m_end;
-    delete m_launcher;
-    delete m_boxes;
+    delete m_fakes;
     delete m_folder;
 }
 
 void ListEditingTest::open(const QStringList& entries)
 {
-    m_form = new Form1(*m_services);
+    m_form = new Form1(m_fakes->services);
     m_form->Form_Load();
     m_form->refresh().setHosts(m_server->host(), m_server->host());
     for (int i = 0; i < entries.size(); ++i)
@@ -230,7 +218,7 @@ void ListEditingTest::add()
     const ContactEntry& added = m_form->list().at(2);
     QCOMPARE(added.number, QStringLiteral("12345"));
     QCOMPARE(added.remark, QStringLiteral("同学"));
-    QVERIFY(m_boxes->shown.isEmpty());
+    QVERIFY(m_fakes->boxes.shown.isEmpty());
     QCOMPARE(listFile(), fileBefore);
     if (ticked) {
         QVERIFY(dialogGoneAtRequest);
@@ -323,13 +311,13 @@ void ListEditingTest::editGuard()
     m_form->list().setText(2, QString()); // as after renaming it in place to nothing
     m_form->ui()->ListView1->selectPosition(select);
     for (QAction* action : {m_form->ui()->xg, m_form->ui()->scqq}) {
-        m_boxes->shown.clear();
+        m_fakes->boxes.shown.clear();
         action->trigger();
         const QString guard = action == m_form->ui()->xg ? QStringLiteral("请选择要修改的QQ后再进行修改!")
                                                          : QStringLiteral("请选择要删除的QQ后再进行删除!");
-        QCOMPARE(m_boxes->shown.size(), 1);
-        QCOMPARE(m_boxes->shown.first().text, guard);
-        QCOMPARE(m_boxes->shown.first().style, 64);
+        QCOMPARE(m_fakes->boxes.shown.size(), 1);
+        QCOMPARE(m_fakes->boxes.shown.first().text, guard);
+        QCOMPARE(m_fakes->boxes.shown.first().style, 64);
         QCOMPARE(m_form->statusText(), guard);
     }
     QCOMPARE(m_form->list().count(), 2);
@@ -349,11 +337,11 @@ void ListEditingTest::deleteEntry()
     const QByteArray fileBefore = listFile();
     m_form->ui()->ListView1->selectPosition(2);
     m_form->setStatusText(QStringLiteral("之前"));
-    m_boxes->answers.enqueue(answer);
+    m_fakes->boxes.answers.enqueue(answer);
     m_form->ui()->scqq->trigger();
-    QCOMPARE(m_boxes->shown.size(), 1);
-    QCOMPARE(m_boxes->shown.first().text, QStringLiteral("确定需要删除 【同学】 这个QQ号吗?"));
-    QCOMPARE(m_boxes->shown.first().style, 68);
+    QCOMPARE(m_fakes->boxes.shown.size(), 1);
+    QCOMPARE(m_fakes->boxes.shown.first().text, QStringLiteral("确定需要删除 【同学】 这个QQ号吗?"));
+    QCOMPARE(m_fakes->boxes.shown.first().style, 68);
     if (answer == 6) {
         QCOMPARE(remarks(), QStringList({"甲", "丙"}));
         QCOMPARE(m_form->statusText(), QStringLiteral("指定QQ号码已删除.."));
@@ -379,19 +367,19 @@ void ListEditingTest::clearList()
     QFETCH(int, answer);
     open(QStringList({"甲", "乙", "丙"}).mid(0, entries));
     m_form->setStatusText(QStringLiteral("之前"));
-    m_boxes->answers.enqueue(answer);
+    m_fakes->boxes.answers.enqueue(answer);
     m_form->ui()->qk->trigger();
-    QCOMPARE(m_boxes->shown.first().text, QStringLiteral("当前共有%1个QQ,确定要全部清空吗").arg(entries));
-    QCOMPARE(m_boxes->shown.first().style, 68);
+    QCOMPARE(m_fakes->boxes.shown.first().text, QStringLiteral("当前共有%1个QQ,确定要全部清空吗").arg(entries));
+    QCOMPARE(m_fakes->boxes.shown.first().style, 68);
     if (answer == 6) {
         QCOMPARE(m_form->list().count(), 0);
-        QCOMPARE(m_boxes->shown.size(), 2);
-        QCOMPARE(m_boxes->shown.last().text, QStringLiteral("已全部清空!"));
-        QCOMPARE(m_boxes->shown.last().style, 64);
+        QCOMPARE(m_fakes->boxes.shown.size(), 2);
+        QCOMPARE(m_fakes->boxes.shown.last().text, QStringLiteral("已全部清空!"));
+        QCOMPARE(m_fakes->boxes.shown.last().style, 64);
         QCOMPARE(m_form->statusText(), QStringLiteral("已全部清空!"));
     } else {
         QCOMPARE(m_form->list().count(), entries);
-        QCOMPARE(m_boxes->shown.size(), 1);
+        QCOMPARE(m_fakes->boxes.shown.size(), 1);
         QCOMPARE(m_form->statusText(), QStringLiteral("之前"));
     }
 }
@@ -400,11 +388,11 @@ void ListEditingTest::deleteOnlyEntryThenClear()
 {
     open({QStringLiteral("甲")});
     m_form->ui()->ListView1->selectPosition(1);
-    m_boxes->answers.enqueue(6);
+    m_fakes->boxes.answers.enqueue(6);
     m_form->scqq_Click();
     QCOMPARE(m_form->list().count(), 0);
     m_form->qk_Click();
-    QCOMPARE(m_boxes->shown.last().text, QStringLiteral("当前没有QQ!无需清空!"));
+    QCOMPARE(m_fakes->boxes.shown.last().text, QStringLiteral("当前没有QQ!无需清空!"));
     QCOMPARE(m_form->statusText(), QStringLiteral("当前没有QQ!无需清空!"));
     m_form->sx_Click();
     QCOMPARE(m_form->statusText(), QStringLiteral("当前没有QQ,请添加!"));
@@ -424,7 +412,7 @@ void ListEditingTest::editingDuringARunningRefresh()
     QFETCH(QString, command);
     open({QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"), QStringLiteral("丁")});
     m_server->setDelay(150);
-    m_boxes->answers << 6 << 6;
+    m_fakes->boxes.answers << 6 << 6;
     bool started = false;
     connect(m_server, &StandinServer::requestArrived, this, [&] {
         if (started)

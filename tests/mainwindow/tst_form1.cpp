@@ -1,6 +1,6 @@
 #include "config/addresses.h"
 #include "contacts/form2.h"
-#include "fakes.h"
+#include "fakeservices.h"
 #include "formdriver.h"
 #include "mainwindow/contactlistview.h"
 #include "mainwindow/form1.h"
@@ -72,36 +72,21 @@ private:
     void enable() { m_form->ui()->ListView1->setEnabled(true); }
 
     ProgramFolderFixture* m_folder = nullptr;
-    Journal* m_journal = nullptr;
-    FakeMessageBoxes* m_boxes = nullptr;
-    FakeLauncher* m_launcher = nullptr;
-    FakeProgramEnd* m_end = nullptr;
-    FakeMedia* m_media = nullptr;
-    Services* m_services = nullptr;
+    FakeServices* m_fakes = nullptr;
     Form1* m_form = nullptr;
 };
 
 void Form1Test::init()
 {
     m_folder = new ProgramFolderFixture;
-    m_journal = new Journal;
-    m_boxes = new FakeMessageBoxes(m_journal);
-    m_launcher = new FakeLauncher(m_journal);
-    m_end = new FakeProgramEnd(m_journal);
-    m_media = new FakeMedia;
-    m_services = new Services{*m_boxes, *m_launcher, *m_end, *m_media};
+    m_fakes = new FakeServices;
 }
 
 void Form1Test::cleanup()
 {
     delete m_form;
     m_form = nullptr;
-    delete m_services;
-    delete m_media;
-    delete m_end;
-    delete m_launcher;
-    delete m_boxes;
-    delete m_journal;
+    delete m_fakes;
     delete m_folder;
 }
 
@@ -109,7 +94,7 @@ Form1* Form1Test::makeWindow(const QList<QPair<QString, QString>>& entries)
 {
     if (!entries.isEmpty())
         writeList(m_folder->file(QStringLiteral("QQlist.cfg")), entries);
-    m_form = new Form1(*m_services);
+    m_form = new Form1(m_fakes->services);
     m_form->Form_Load();
     m_form->show();
     return m_form;
@@ -189,12 +174,12 @@ void Form1Test::loadShowsStoredEntries()
     QCOMPARE(list.at(3).number, QStringLiteral("123456"));
     QVERIFY(!m_form->ui()->ListView1->isEnabled());
     QCOMPARE(m_form->statusText(), QStringLiteral("正在检测更新..."));
-    QCOMPARE(m_media->played, QStringList(m_folder->file(QStringLiteral("zeph.mp3"))));
-    QCOMPARE(m_media->volume, 50);
+    QCOMPARE(m_fakes->media.played, QStringList(m_folder->file(QStringLiteral("zeph.mp3"))));
+    QCOMPARE(m_fakes->media.volume, 50);
     QVERIFY2(!qApp->styleSheet().isEmpty(), "the skin is applied");
     QVERIFY(!m_form->windowIcon().isNull());
-    QVERIFY(m_boxes->shown.isEmpty());
-    QVERIFY(m_launcher->commands.isEmpty());
+    QVERIFY(m_fakes->boxes.shown.isEmpty());
+    QVERIFY(m_fakes->launcher.commands.isEmpty());
 }
 
 void Form1Test::loadWithoutListFileCreatesItEmpty()
@@ -217,7 +202,7 @@ void Form1Test::currentVersionEnablesTheList()
     QCOMPARE(m_form->statusText(), QStringLiteral("程序已加载完毕..."));
     QVERIFY(!m_form->updateTimerActive());
     QCOMPARE(server.requests().size(), 1);
-    QVERIFY(m_journal->lines.isEmpty());
+    QVERIFY(m_fakes->journal.lines.isEmpty());
 }
 
 void Form1Test::beforeTheCheckTheListDoesNotReact()
@@ -230,8 +215,8 @@ void Form1Test::beforeTheCheckTheListDoesNotReact()
     QTest::mouseRelease(viewport, Qt::RightButton, {}, onEntry);
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, onEntry);
     QVERIFY(!m_form->popupMenu()->isVisible());
-    QVERIFY(m_boxes->shown.isEmpty());
-    QVERIFY(m_launcher->uris.isEmpty());
+    QVERIFY(m_fakes->boxes.shown.isEmpty());
+    QVERIFY(m_fakes->launcher.uris.isEmpty());
 }
 
 void Form1Test::rightButtonOpensTheMenu_data()
@@ -281,12 +266,12 @@ void Form1Test::chatGuard()
         m_form->ui()->ListView1->selectPosition(2);
     m_form->setStatusText(QStringLiteral("之前"));
     fromMenu ? m_form->qqjt_Click() : m_form->ListView1_DblClick();
-    QCOMPARE(m_boxes->shown.size(), 1);
-    QCOMPARE(m_boxes->shown.first().text, QStringLiteral("请选择要交谈的QQ后再进行交谈!"));
-    QCOMPARE(m_boxes->shown.first().style, 64);
+    QCOMPARE(m_fakes->boxes.shown.size(), 1);
+    QCOMPARE(m_fakes->boxes.shown.first().text, QStringLiteral("请选择要交谈的QQ后再进行交谈!"));
+    QCOMPARE(m_fakes->boxes.shown.first().style, 64);
     QCOMPARE(m_form->statusText(),
              fromMenu ? QStringLiteral("请选择要交谈的QQ后再进行交谈!") : QStringLiteral("之前"));
-    QVERIFY(m_launcher->uris.isEmpty());
+    QVERIFY(m_fakes->launcher.uris.isEmpty());
 }
 
 void Form1Test::chatAddress_data()
@@ -307,8 +292,8 @@ void Form1Test::chatAddress()
     m_form->ui()->ListView1->selectPosition(1);
     m_form->setStatusText(QStringLiteral("之前"));
     fromMenu ? m_form->qqjt_Click() : m_form->ListView1_DblClick();
-    QCOMPARE(m_launcher->uris, QStringList(QStringLiteral("tencent://message/?uin=") + number));
-    QVERIFY(m_boxes->shown.isEmpty());
+    QCOMPARE(m_fakes->launcher.uris, QStringList(QStringLiteral("tencent://message/?uin=") + number));
+    QVERIFY(m_fakes->boxes.shown.isEmpty());
     QCOMPARE(m_form->statusText(), QStringLiteral("之前"));
 }
 
@@ -336,15 +321,15 @@ void Form1Test::farewell()
     m_form->list().append(QStringLiteral("654321"), QStringLiteral("同事"));
     // What the file holds at the moment the program asks to end shows the order of the steps.
     QByteArray atEnd;
-    m_boxes->answers.enqueue(answer);
+    m_fakes->boxes.answers.enqueue(answer);
     m_form->tx_Click();
     atEnd = read(listFile);
 
-    QCOMPARE(m_boxes->shown.size(), 1);
-    QCOMPARE(m_boxes->shown.first().style, 67);
-    QCOMPARE(m_boxes->shown.first().text,
+    QCOMPARE(m_fakes->boxes.shown.size(), 1);
+    QCOMPARE(m_fakes->boxes.shown.first().style, 67);
+    QCOMPARE(m_fakes->boxes.shown.first().text,
              QStringLiteral("感谢您对阿澄、对Zeph系列的软件的支持!\r \r是否退出并到论坛可以下载更多Zeph系列原创免费软件?"));
-    QCOMPARE(m_journal->lines.mid(1), afterQuestion);
+    QCOMPARE(m_fakes->journal.lines.mid(1), afterQuestion);
     QCOMPARE(m_form->isVisible(), staysOpen);
     if (saved) {
         QCOMPARE(atEnd, QByteArray("[MEUserData]\r\nIncout=2\r\n[1]\r\nImis1=123456\r\nImis2=") + gb("同学") +
@@ -372,10 +357,10 @@ void Form1Test::everyCloseAsksTheSameQuestion()
         m_form->ui()->tx->trigger();
     else
         QApplication::closeAllWindows();
-    QCOMPARE(m_boxes->shown.size(), 1);
-    QCOMPARE(m_boxes->shown.first().style, 67);
+    QCOMPARE(m_fakes->boxes.shown.size(), 1);
+    QCOMPARE(m_fakes->boxes.shown.first().style, 67);
     QVERIFY(m_form->isVisible()); // the fake answered Cancel
-    QCOMPARE(m_end->everyCopy, 0);
+    QCOMPARE(m_fakes->end.everyCopy, 0);
 }
 
 void Form1Test::forumAndAbout()
@@ -384,8 +369,8 @@ void Form1Test::forumAndAbout()
     enable();
     m_form->ui()->fw->trigger();
     m_form->ui()->fw->trigger();
-    QCOMPARE(m_launcher->commands.size(), 2); // every choice starts the command again
-    QCOMPARE(m_launcher->commands.first(), qMakePair(Addresses::forumCommand(), 2));
+    QCOMPARE(m_fakes->launcher.commands.size(), 2); // every choice starts the command again
+    QCOMPARE(m_fakes->launcher.commands.first(), qMakePair(Addresses::forumCommand(), 2));
     QCOMPARE(m_form->statusText(), QStringLiteral("正在检测更新..."));
 
     bool mainWindowBlocked = false;
