@@ -1,14 +1,16 @@
 #include "contacts/profilestore.h"
 
 #include "../../components/profile/profilemoduleapi.h"
+#include "platform/modules.h"
 
 #include <QByteArray>
-#include <QLibrary>
 #include <algorithm>
 
 struct ProfileStore::Private
 {
-    QLibrary library;
+    explicit Private(const QString& modulePath) : module(modulePath) {}
+
+    Module module;
     IniEnvStore* store = nullptr;
     IniEnvDestroyFn destroy = nullptr;
     IniEnvFileNameFn fileName = nullptr;
@@ -19,20 +21,17 @@ struct ProfileStore::Private
     QByteArray buffer; // reused: the list load reads tens of thousands of values
 };
 
-ProfileStore::ProfileStore(const QString& modulePath) : d(std::make_unique<Private>())
+ProfileStore::ProfileStore(const QString& modulePath) : d(std::make_unique<Private>(modulePath))
 {
-    d->library.setFileName(modulePath);
-    if (!d->library.load())
-        return;
-    const auto abiVersion =
-        reinterpret_cast<IniEnvAbiVersionFn>(d->library.resolve("IniEnv_AbiVersion"));
-    const auto create = reinterpret_cast<IniEnvCreateFn>(d->library.resolve("IniEnv_Create"));
-    d->destroy = reinterpret_cast<IniEnvDestroyFn>(d->library.resolve("IniEnv_Destroy"));
-    d->fileName = reinterpret_cast<IniEnvFileNameFn>(d->library.resolve("IniEnv_FileName"));
-    d->newFile = reinterpret_cast<IniEnvNewFileFn>(d->library.resolve("IniEnv_NewFile"));
-    d->loadKey = reinterpret_cast<IniEnvLoadKeyFn>(d->library.resolve("IniEnv_Load_Key"));
-    d->savKey = reinterpret_cast<IniEnvSavKeyFn>(d->library.resolve("IniEnv_Sav_Key"));
-    d->commit = reinterpret_cast<IniEnvCommitFn>(d->library.resolve("IniEnv_Commit"));
+    Module& module = d->module;
+    const auto abiVersion = module.resolve<IniEnvAbiVersionFn>("IniEnv_AbiVersion");
+    const auto create = module.resolve<IniEnvCreateFn>("IniEnv_Create");
+    d->destroy = module.resolve<IniEnvDestroyFn>("IniEnv_Destroy");
+    d->fileName = module.resolve<IniEnvFileNameFn>("IniEnv_FileName");
+    d->newFile = module.resolve<IniEnvNewFileFn>("IniEnv_NewFile");
+    d->loadKey = module.resolve<IniEnvLoadKeyFn>("IniEnv_Load_Key");
+    d->savKey = module.resolve<IniEnvSavKeyFn>("IniEnv_Sav_Key");
+    d->commit = module.resolve<IniEnvCommitFn>("IniEnv_Commit");
     // A module from another build that lacks an entry point or speaks another version is
     // treated like a missing one: reading gives "", nothing is written.
     if (!abiVersion || abiVersion() != INIENV_ABI_VERSION || !create || !d->destroy ||
