@@ -71,7 +71,8 @@ int bigListChild(int argc, char* argv[])
     clock.start();
     while (clock.elapsed() < 3000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    QTextStream(stdout) << "ENTRIES " << window.list().count() << " PEAK " << peakMegabytes() << Qt::endl;
+    QTextStream(stdout) << "ENTRIES " << window.list().count() << " PEAK " << peakMegabytes()
+                        << Qt::endl;
     return 0;
 }
 
@@ -150,7 +151,8 @@ int main(int argc, char* argv[])
         return bigListChild(argc, argv);
 
     QApplication app(argc, argv);
-    printFigure(QStringLiteral("runtime files written at start (median of 20)"), deploymentMedian(), 20, "ms");
+    printFigure(QStringLiteral("runtime files written at start (median of 20)"), deploymentMedian(),
+                20, "ms");
     printFigure(QStringLiteral("process start to splash's first paint (median of 10)"),
                 firstPaintMedian(QCoreApplication::applicationFilePath()), 300, "ms");
 

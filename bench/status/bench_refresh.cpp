@@ -25,7 +25,8 @@ struct Standin
         while (host.isEmpty() && process.waitForReadyRead(10000)) {
             for (const QByteArray& line : process.readAll().split('\n'))
                 if (line.startsWith("PORT "))
-                    host = QStringLiteral("127.0.0.1:") + QString::fromLatin1(line.mid(5).trimmed());
+                    host =
+                        QStringLiteral("127.0.0.1:") + QString::fromLatin1(line.mid(5).trimmed());
         }
     }
     ~Standin()
@@ -75,7 +76,8 @@ int main(int argc, char* argv[])
     ContactListModel list;
     QVector<ContactEntry> entries;
     for (int i = 0; i < 32767; ++i)
-        entries.append({QStringLiteral("好友%1").arg(i), QString::number(100000000 + i), QStringLiteral("好友%1").arg(i)});
+        entries.append({QStringLiteral("好友%1").arg(i), QString::number(100000000 + i),
+                        QStringLiteral("好友%1").arg(i)});
     list.appendEntries(entries);
     ContactListView view;
     view.setViewMode(QListView::IconMode);
@@ -95,6 +97,7 @@ int main(int argc, char* argv[])
         for (int position = 1; position <= list.count(); position += 1000)
             list.setResult(position, false);
     }
-    printFigure(QStringLiteral("marking pass over 32767 entries (median of 5)"), median(runs), 300, "ms");
+    printFigure(QStringLiteral("marking pass over 32767 entries (median of 5)"), median(runs), 300,
+                "ms");
     return 0;
 }

@@ -16,7 +16,13 @@ QString versionText()
                        BuildConfig::VersionRevision);
 }
 
-QString chatAddress() { return Addresses::chatUri(AuthorQQ); }
-QString mailAddress() { return Addresses::mailUri(AuthorMail); }
+QString chatAddress()
+{
+    return Addresses::chatUri(AuthorQQ);
+}
+QString mailAddress()
+{
+    return Addresses::mailUri(AuthorMail);
+}
 
 } // namespace AboutInfo

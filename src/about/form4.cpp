@@ -5,8 +5,8 @@
 #include "platform/launcher.h"
 #include "platform/modules.h"
 #include "platform/programfolder.h"
-#include "startup/runtimefiles.h"
 #include "platform/windoweffects.h"
+#include "startup/runtimefiles.h"
 #include "ui_form4.h"
 
 #include <QFile>
@@ -19,7 +19,8 @@ void loadImageBundle()
 {
     static bool registered = false;
     if (!registered)
-        registered = registerBundle(ProgramFolder::file(RuntimeFiles::ImageBundle), QStringLiteral("/image"));
+        registered = registerBundle(ProgramFolder::file(RuntimeFiles::ImageBundle),
+                                    QStringLiteral("/image"));
 }
 } // namespace
 

@@ -22,7 +22,10 @@ QString onlineImage(const QString& imageHost)
            QLatin1String("/qconn/wpa/button/button_old_91.gif");
 }
 
-QString onlineImage() { return onlineImage(QString::fromUtf8(BuildConfig::ImageHost)); }
+QString onlineImage()
+{
+    return onlineImage(QString::fromUtf8(BuildConfig::ImageHost));
+}
 
 QString offlineImage(const QString& imageHost)
 {
@@ -35,16 +38,25 @@ QString versionFile(const QString& makerHost)
     return QLatin1String("http://") + makerHost + QLatin1String("/soft/duvazevovu/qqcx/jc/jc.txt");
 }
 
-QString versionFile() { return versionFile(QString::fromUtf8(BuildConfig::MakerHost)); }
+QString versionFile()
+{
+    return versionFile(QString::fromUtf8(BuildConfig::MakerHost));
+}
 
 QString forum(const QString& makerHost)
 {
     return QLatin1String("http://") + makerHost + QLatin1String("/bbs");
 }
 
-QString forum() { return forum(QString::fromUtf8(BuildConfig::MakerHost)); }
+QString forum()
+{
+    return forum(QString::fromUtf8(BuildConfig::MakerHost));
+}
 
-QString forumCommand() { return QLatin1String("explorer.exe ") + forum(); }
+QString forumCommand()
+{
+    return QLatin1String("explorer.exe ") + forum();
+}
 
 QString killCommand()
 {
@@ -57,6 +69,9 @@ QString chatUri(const QString& number)
     return QLatin1String("tencent://message/?uin=") + number;
 }
 
-QString mailUri(const QString& address) { return QLatin1String("mailto:") + address; }
+QString mailUri(const QString& address)
+{
+    return QLatin1String("mailto:") + address;
+}
 
 } // namespace Addresses

@@ -7,7 +7,7 @@
 Form2::Form2(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::Form2>())
 {
     m_ui->setupUi(this);
-    setWindowIcon(QIcon()); // the dialog carries no picture of its own
+    setWindowIcon(QIcon());              // the dialog carries no picture of its own
     WindowEffects::centreOnScreen(this); // on the screen, not over the main window
     connect(m_ui->Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(m_ui->Command2, &QPushButton::clicked, this, &QDialog::reject);
@@ -15,9 +15,18 @@ Form2::Form2(QWidget* parent) : QDialog(parent), m_ui(std::make_unique<Ui::Form2
 
 Form2::~Form2() = default;
 
-QString Form2::number() const { return m_ui->Text1->text(); }
-QString Form2::remark() const { return m_ui->Text2->text(); }
-bool Form2::refreshAfter() const { return m_ui->Check1->isChecked(); }
+QString Form2::number() const
+{
+    return m_ui->Text1->text();
+}
+QString Form2::remark() const
+{
+    return m_ui->Text2->text();
+}
+bool Form2::refreshAfter() const
+{
+    return m_ui->Check1->isChecked();
+}
 
 void Form2::Command1_Click()
 {

@@ -18,9 +18,18 @@ Form3::Form3(const QString& number, const QString& remark, QWidget* parent)
 
 Form3::~Form3() = default;
 
-QString Form3::number() const { return m_ui->Text1->text(); }
-QString Form3::remark() const { return m_ui->Text2->text(); }
-bool Form3::refreshAfter() const { return m_ui->Check1->isChecked(); }
+QString Form3::number() const
+{
+    return m_ui->Text1->text();
+}
+QString Form3::remark() const
+{
+    return m_ui->Text2->text();
+}
+bool Form3::refreshAfter() const
+{
+    return m_ui->Check1->isChecked();
+}
 
 void Form3::Command1_Click()
 {

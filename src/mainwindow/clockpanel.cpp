@@ -11,7 +11,10 @@ ClockPanel::ClockPanel(QLabel* panel) : QObject(panel), m_panel(panel)
     update();
 }
 
-QString ClockPanel::text(const QTime& time) { return time.toString(QStringLiteral("H:mm")); }
+QString ClockPanel::text(const QTime& time)
+{
+    return time.toString(QStringLiteral("H:mm"));
+}
 
 void ClockPanel::update()
 {

@@ -13,8 +13,7 @@ class ExitSequence final
 public:
     ExitSequence(MessageBoxes& boxes, Launcher& launcher, ProgramEnd& end)
         : m_boxes(boxes), m_launcher(launcher), m_end(end)
-    {
-    }
+    {}
 
     static QString question();
 

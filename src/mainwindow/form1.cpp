@@ -47,7 +47,8 @@ Form1::Form1(Services& services, QWidget* parent)
     connect(m_ui->cxsm, &QAction::triggered, this, &Form1::cxsm_Click);
     connect(m_ui->fw, &QAction::triggered, this, &Form1::fw_Click);
     connect(m_ui->tx, &QAction::triggered, this, &Form1::tx_Click);
-    connect(m_ui->ListView1, &ContactListView::rightButtonPressed, this, &Form1::ListView1_MouseDown);
+    connect(m_ui->ListView1, &ContactListView::rightButtonPressed, this,
+            &Form1::ListView1_MouseDown);
     connect(m_ui->ListView1, &ContactListView::listDoubleClicked, this, &Form1::ListView1_DblClick);
 
     // The update check's first tick comes one second after the window is created.
@@ -73,14 +74,16 @@ void Form1::loadSkin()
     Module skin(ProgramFolder::file(RuntimeFiles::SkinModule));
     if (const auto attach = skin.resolve<AttachEx>("SkinH_AttachEx")) {
         // The skin file alone is addressed with a forward slash.
-        const QByteArray sheet = (ProgramFolder::path() + QStringLiteral("/skinh.she")).toLocal8Bit();
+        const QByteArray sheet =
+            (ProgramFolder::path() + QStringLiteral("/skinh.she")).toLocal8Bit();
         attach(sheet.constData(), "");
     }
 }
 
 void Form1::loadPictures()
 {
-    if (!registerBundle(ProgramFolder::file(RuntimeFiles::ControlsBundle), QStringLiteral("/mscomctl")))
+    if (!registerBundle(ProgramFolder::file(RuntimeFiles::ControlsBundle),
+                        QStringLiteral("/mscomctl")))
         return; // no bundle, no pictures: the list still works
     QVector<QIcon> pictures;
     for (const char* name : {"offline", "online", "checking"}) {
@@ -93,11 +96,20 @@ void Form1::loadPictures()
     setWindowIcon(QIcon(QStringLiteral(":/mscomctl/icons/window.png")));
 }
 
-void Form1::sxlb() { m_refresh.run(false); }
+void Form1::sxlb()
+{
+    m_refresh.run(false);
+}
 
-void Form1::setStatusText(const QString& text) { m_ui->Panel2->setText(text); }
+void Form1::setStatusText(const QString& text)
+{
+    m_ui->Panel2->setText(text);
+}
 
-QString Form1::statusText() const { return m_ui->Panel2->text(); }
+QString Form1::statusText() const
+{
+    return m_ui->Panel2->text();
+}
 
 void Form1::Timer2_Timer()
 {
@@ -117,9 +129,15 @@ void Form1::ListView1_MouseDown()
         menu->exec(QCursor::pos());
 }
 
-void Form1::ListView1_DblClick() { chat(false); }
+void Form1::ListView1_DblClick()
+{
+    chat(false);
+}
 
-void Form1::qqjt_Click() { chat(true); }
+void Form1::qqjt_Click()
+{
+    chat(true);
+}
 
 int Form1::guardedSelection(const QString& guardText, bool alsoInStatus)
 {
@@ -179,7 +197,8 @@ void Form1::xg_Click()
 void Form1::reportStored(const QString& number, const QString& done, bool refreshAfter)
 {
     if (refreshAfter) {
-        setStatusText(QStringLiteral("QQ:") + number + done + QStringLiteral(",正刷新列表,请勿操作..."));
+        setStatusText(QStringLiteral("QQ:") + number + done +
+                      QStringLiteral(",正刷新列表,请勿操作..."));
         sxlb();
     } else {
         setStatusText(QStringLiteral("QQ:") + number + done + QStringLiteral(",请刷新列表.."));
@@ -191,8 +210,8 @@ void Form1::scqq_Click()
     const int selected = guardedSelection(Texts::DeleteGuard, true);
     if (selected == 0)
         return;
-    const QString question =
-        QStringLiteral("确定需要删除 【") + m_list.at(selected).remark + QStringLiteral("】 这个QQ号吗?");
+    const QString question = QStringLiteral("确定需要删除 【") + m_list.at(selected).remark +
+                             QStringLiteral("】 这个QQ号吗?");
     if (m_services.messageBoxes.show(question, MessageBoxes::InformationYesNo, Texts::BoxTitle) !=
         MessageBoxes::Yes)
         return;
@@ -218,7 +237,10 @@ void Form1::qk_Click()
     setStatusText(done);
 }
 
-void Form1::sx_Click() { m_refresh.run(true); }
+void Form1::sx_Click()
+{
+    m_refresh.run(true);
+}
 
 void Form1::cxsm_Click()
 {
@@ -231,7 +253,10 @@ void Form1::fw_Click()
     m_services.launcher.runCommand(Addresses::forumCommand(), Addresses::MinimizedFocus);
 }
 
-void Form1::tx_Click() { close(); }
+void Form1::tx_Click()
+{
+    close();
+}
 
 void Form1::closeEvent(QCloseEvent* event)
 {

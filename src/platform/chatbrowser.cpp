@@ -2,4 +2,7 @@
 
 #include "platform/launcher.h"
 
-void ChatBrowser::Navigate(const QString& address) { m_launcher.openUri(address); }
+void ChatBrowser::Navigate(const QString& address)
+{
+    m_launcher.openUri(address);
+}

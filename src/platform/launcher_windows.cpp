@@ -5,7 +5,10 @@
 
 #include <qt_windows.h>
 
-QStringList SystemLauncher::translate(const QString& commandLine) { return {commandLine}; }
+QStringList SystemLauncher::translate(const QString& commandLine)
+{
+    return {commandLine};
+}
 
 void SystemLauncher::runCommand(const QString& commandLine, int windowStyle)
 {
@@ -16,8 +19,8 @@ void SystemLauncher::runCommand(const QString& commandLine, int windowStyle)
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = windowStyle == 2 ? SW_SHOWMINIMIZED : SW_HIDE;
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &process)) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }

@@ -6,7 +6,12 @@
 class MessageBoxes
 {
 public:
-    enum Style { Information = 64, InformationYesNo = 68, InformationYesNoCancel = 67, Exclamation = 48 };
+    enum Style {
+        Information = 64,
+        InformationYesNo = 68,
+        InformationYesNoCancel = 67,
+        Exclamation = 48
+    };
     enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
     virtual ~MessageBoxes() = default;

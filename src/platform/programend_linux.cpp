@@ -17,7 +17,9 @@ void SystemProgramEnd::endEveryCopy()
 {
     // Every process whose executable is this very file is a copy of the program; matching by
     // file identity, never by name, so no other program is ever touched.
-    struct stat self {};
+    struct stat self
+    {
+    };
     if (stat("/proc/self/exe", &self) == 0) {
         const pid_t own = getpid();
         const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
@@ -26,7 +28,9 @@ void SystemProgramEnd::endEveryCopy()
             const pid_t pid = pid_t(entry.toLong(&numeric));
             if (!numeric || pid == own)
                 continue;
-            struct stat other {};
+            struct stat other
+            {
+            };
             const QByteArray exe = QByteArrayLiteral("/proc/") + entry.toLatin1() + "/exe";
             if (stat(exe.constData(), &other) == 0 && sameFile(self, other))
                 kill(pid, SIGKILL);

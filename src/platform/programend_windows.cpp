@@ -11,4 +11,7 @@ void SystemProgramEnd::endEveryCopy()
     endNow();
 }
 
-void SystemProgramEnd::endNow() { ExitProcess(0); }
+void SystemProgramEnd::endNow()
+{
+    ExitProcess(0);
+}

@@ -34,7 +34,10 @@ QRegion roundRectRegion(int width, int height, int cornerWidth, int cornerHeight
     return QRegion(path.toFillPolygon().toPolygon());
 }
 
-void setRegion(QWidget* window, const QRegion& region) { window->setMask(region); }
+void setRegion(QWidget* window, const QRegion& region)
+{
+    window->setMask(region);
+}
 
 int twipsToPixels(double twips, double twipsPerPixel)
 {

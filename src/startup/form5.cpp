@@ -42,7 +42,10 @@ void Form5::RoundWindow(int cornerWidth, int cornerHeight)
     WindowEffects::setRegion(this, m_region);
 }
 
-void Form5::Form_Activate() { RoundWindow(50, 50); }
+void Form5::Form_Activate()
+{
+    RoundWindow(50, 50);
+}
 
 void Form5::Form_Click()
 {

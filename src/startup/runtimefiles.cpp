@@ -10,8 +10,8 @@ namespace RuntimeFiles {
 const QVector<SplashFile>& table()
 {
     static const QVector<SplashFile> rows = {
-        {122, SkinModule},     {111, SkinSheet}, {126, ControlsBundle}, {127, TransferModule},
-        {133, Music},          {134, ImageBundle}, {135, ProfileModule},
+        {122, SkinModule}, {111, SkinSheet},   {126, ControlsBundle}, {127, TransferModule},
+        {133, Music},      {134, ImageBundle}, {135, ProfileModule},
     };
     return rows;
 }
@@ -30,10 +30,11 @@ bool write(const QString& path, int number)
     const QResource carried(QStringLiteral(":/CUSTOM/%1").arg(number));
     if (!carried.isValid())
         return false;
-    const QByteArray bytes = carried.compressionAlgorithm() == QResource::NoCompression
-                                 ? QByteArray::fromRawData(reinterpret_cast<const char*>(carried.data()),
-                                                           qsizetype(carried.size()))
-                                 : carried.uncompressedData();
+    const QByteArray bytes =
+        carried.compressionAlgorithm() == QResource::NoCompression
+            ? QByteArray::fromRawData(reinterpret_cast<const char*>(carried.data()),
+                                      qsizetype(carried.size()))
+            : carried.uncompressedData();
     QSaveFile file(path);
     // Never write into the old file in place: a running copy may have it mapped.
     file.setDirectWriteFallback(false);

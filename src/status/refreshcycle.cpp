@@ -15,7 +15,8 @@ RefreshCycle::RefreshCycle(ContactListModel& list, StatusBrowser& browser, Messa
     : QObject(parent), m_list(list), m_browser(browser), m_boxes(boxes),
       m_statusText(std::move(statusText))
 {
-    setHosts(QString::fromUtf8(BuildConfig::PresenceHost), QString::fromUtf8(BuildConfig::ImageHost));
+    setHosts(QString::fromUtf8(BuildConfig::PresenceHost),
+             QString::fromUtf8(BuildConfig::ImageHost));
     connect(&m_browser, &StatusBrowser::NavigateComplete2, this, &RefreshCycle::classify);
 }
 

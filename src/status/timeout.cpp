@@ -35,7 +35,8 @@ void Timeout(const QVariant& interval)
     // own loop and timer, and this one ends when control comes back to it.
     while (clock.elapsed() < wanted) {
         QEventLoop loop;
-        QTimer::singleShot(int(wanted - clock.elapsed()), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        QTimer::singleShot(int(wanted - clock.elapsed()), Qt::PreciseTimer, &loop,
+                           &QEventLoop::quit);
         loop.exec();
     }
 }

@@ -9,8 +9,7 @@
 
 UpdateCheck::UpdateCheck(MessageBoxes& boxes, Launcher& launcher, ProgramEnd& end)
     : m_boxes(boxes), m_launcher(launcher), m_end(end), m_versionAddress(Addresses::versionFile())
-{
-}
+{}
 
 UpdateCheck::Outcome UpdateCheck::evaluate(const QString& answer)
 {
@@ -22,7 +21,8 @@ UpdateCheck::Outcome UpdateCheck::evaluate(const QString& answer)
 
 QString UpdateCheck::newerVersionText(const QString& answer)
 {
-    return QStringLiteral("发现最新版本![") + answer + QStringLiteral("]\r\n \r\n确定后自动打开更新地址!");
+    return QStringLiteral("发现最新版本![") + answer +
+           QStringLiteral("]\r\n \r\n确定后自动打开更新地址!");
 }
 
 void UpdateCheck::run(Transfer& transfer, const std::function<void(const QString&)>& statusText,

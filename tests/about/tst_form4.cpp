@@ -73,9 +73,17 @@ void Form4Test::links_data()
     QTest::addColumn<QString>("tooltip");
     QTest::addColumn<QString>("uri");
     QTest::addColumn<QString>("command");
-    QTest::newRow("QQ") << "Label5" << "QQ交谈" << "tencent://message/?uin=12345678" << "";
-    QTest::newRow("mail") << "Label6" << "发送E-mail" << "mailto:author@zeph-soft.example" << "";
-    QTest::newRow("forum") << "Label8" << "访问ZEPH系列软件官方论坛" << "" << Addresses::forumCommand();
+    QTest::newRow("QQ") << "Label5"
+                        << "QQ交谈"
+                        << "tencent://message/?uin=12345678"
+                        << "";
+    QTest::newRow("mail") << "Label6"
+                          << "发送E-mail"
+                          << "mailto:author@zeph-soft.example"
+                          << "";
+    QTest::newRow("forum") << "Label8"
+                           << "访问ZEPH系列软件官方论坛"
+                           << "" << Addresses::forumCommand();
 }
 
 void Form4Test::links()

@@ -69,20 +69,34 @@ void EntryInputTest::check_data()
     const int ok = int(EntryInput::Verdict::Ok);
     const int incomplete = int(EntryInput::Verdict::Incomplete);
     const int bad = int(EntryInput::Verdict::BadNumber);
-    QTest::newRow("empty number") << "" << "同学" << incomplete;
-    QTest::newRow("empty remark") << "12345" << "" << incomplete;
-    QTest::newRow("empty number of wrong form too") << "" << "" << incomplete;
-    QTest::newRow("blank remark is not empty") << "12345" << " " << ok;
-    QTest::newRow("4 characters") << "1234" << "同学" << bad;
-    QTest::newRow("5 characters") << "12345" << "同学" << ok;
-    QTest::newRow("11 characters") << "12345678901" << "同学" << ok;
-    QTest::newRow("12 characters") << "123456789012" << "同学" << bad;
-    QTest::newRow("length before form") << "abc" << "同学" << bad;
-    QTest::newRow("abcde") << "abcde" << "同学" << bad;
-    QTest::newRow("1234a") << "1234a" << "同学" << bad;
-    QTest::newRow("12345.6") << "12345.6" << "同学" << ok;
-    QTest::newRow("-12345") << "-12345" << "同学" << ok;
-    QTest::newRow("blank before counts") << " 1234" << "同学" << ok;
+    QTest::newRow("empty number") << ""
+                                  << "同学" << incomplete;
+    QTest::newRow("empty remark") << "12345"
+                                  << "" << incomplete;
+    QTest::newRow("empty number of wrong form too") << ""
+                                                    << "" << incomplete;
+    QTest::newRow("blank remark is not empty") << "12345"
+                                               << " " << ok;
+    QTest::newRow("4 characters") << "1234"
+                                  << "同学" << bad;
+    QTest::newRow("5 characters") << "12345"
+                                  << "同学" << ok;
+    QTest::newRow("11 characters") << "12345678901"
+                                   << "同学" << ok;
+    QTest::newRow("12 characters") << "123456789012"
+                                   << "同学" << bad;
+    QTest::newRow("length before form") << "abc"
+                                        << "同学" << bad;
+    QTest::newRow("abcde") << "abcde"
+                           << "同学" << bad;
+    QTest::newRow("1234a") << "1234a"
+                           << "同学" << bad;
+    QTest::newRow("12345.6") << "12345.6"
+                             << "同学" << ok;
+    QTest::newRow("-12345") << "-12345"
+                            << "同学" << ok;
+    QTest::newRow("blank before counts") << " 1234"
+                                         << "同学" << ok;
 }
 
 void EntryInputTest::check()

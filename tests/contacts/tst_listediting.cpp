@@ -111,18 +111,40 @@ void ListEditingTest::inputCheck_data()
         auto row = [&](const char* name) -> QTestData& {
             return QTest::newRow(qPrintable(QString::fromLatin1(dialog) + QLatin1String(name)));
         };
-        row("empty number") << edit << "" << "同学" << incomplete << "" << true;
-        row("empty remark") << edit << "12345" << "" << incomplete << "12345" << true;
-        row("both empty") << edit << "" << "" << incomplete << "" << true;
-        row("4 characters") << edit << "1234" << "同学" << bad << "" << false;
-        row("5 characters") << edit << "12345" << "同学" << "" << "12345" << false;
-        row("11 characters") << edit << "12345678901" << "同学" << "" << "12345678901" << false;
-        row("12 characters") << edit << "123456789012" << "同学" << bad << "" << false;
-        row("abcde") << edit << "abcde" << "同学" << bad << "" << false;
-        row("1234a") << edit << "1234a" << "同学" << bad << "" << false;
-        row("12345.6") << edit << "12345.6" << "同学" << "" << "12345.6" << false;
-        row("-12345") << edit << "-12345" << "同学" << "" << "-12345" << false;
-        row("blank before") << edit << " 12345" << "同学" << "" << " 12345" << false;
+        row("empty number") << edit << ""
+                            << "同学" << incomplete << "" << true;
+        row("empty remark") << edit << "12345"
+                            << "" << incomplete << "12345" << true;
+        row("both empty") << edit << ""
+                          << "" << incomplete << "" << true;
+        row("4 characters") << edit << "1234"
+                            << "同学" << bad << "" << false;
+        row("5 characters") << edit << "12345"
+                            << "同学"
+                            << ""
+                            << "12345" << false;
+        row("11 characters") << edit << "12345678901"
+                             << "同学"
+                             << ""
+                             << "12345678901" << false;
+        row("12 characters") << edit << "123456789012"
+                             << "同学" << bad << "" << false;
+        row("abcde") << edit << "abcde"
+                     << "同学" << bad << "" << false;
+        row("1234a") << edit << "1234a"
+                     << "同学" << bad << "" << false;
+        row("12345.6") << edit << "12345.6"
+                       << "同学"
+                       << ""
+                       << "12345.6" << false;
+        row("-12345") << edit << "-12345"
+                      << "同学"
+                      << ""
+                      << "-12345" << false;
+        row("blank before") << edit << " 12345"
+                            << "同学"
+                            << ""
+                            << " 12345" << false;
     }
 }
 
@@ -178,7 +200,8 @@ void ListEditingTest::dialogsOpenFresh()
     QCOMPARE(add.ui()->Panel2->text(), QStringLiteral("请补全信息.."));
     QVERIFY(add.ui()->Command1->isDefault()); // Enter presses 确定
     QCOMPARE(add.size(), QSize(338, 170));
-    // Tab order: the check box takes the focus first in the add dialog, the number box in the edit one.
+    // Tab order: the check box takes the focus first in the add dialog, the number box in the edit
+    // one.
     QCOMPARE(nextTabStop(add.ui()->Check1), static_cast<QWidget*>(add.ui()->Command2));
     QCOMPARE(nextTabStop(add.ui()->Text2), static_cast<QWidget*>(add.ui()->Text1));
     Form3 change(QStringLiteral("12345"), QStringLiteral("同学"));
@@ -227,7 +250,8 @@ void ListEditingTest::add()
             statusRequests += request.target.startsWith(QLatin1String("/pa?"));
         QCOMPARE(statusRequests, 2); // every entry, the new one included
         QCOMPARE(added.icon, qint16(ContactEntry::Online));
-        QCOMPARE(m_form->statusText(), QStringLiteral("列表刷新完毕,当前共有2个QQ,在线:1个,离线:1个"));
+        QCOMPARE(m_form->statusText(),
+                 QStringLiteral("列表刷新完毕,当前共有2个QQ,在线:1个,离线:1个"));
     } else {
         QCOMPARE(added.icon, qint16(1));
         QCOMPARE(added.smallIcon, qint16(2));
@@ -256,11 +280,13 @@ void ListEditingTest::cancelChangesNothing()
     m_form->setStatusText(QStringLiteral("之前"));
     whenModalOpens([&](QWidget* dialog) {
         dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("1234"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
         if (byCloseBox)
             dialog->close();
         else
-            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command2")),
+                              Qt::LeftButton);
     });
     edit ? m_form->xg_Click() : m_form->tjqq_Click();
     QCOMPARE(remarks(), QStringList({"甲", "乙"}));
@@ -272,7 +298,8 @@ void ListEditingTest::edit()
 {
     open({QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")});
     m_form->list().setResult(1, true);
-    m_form->list().setText(1, QStringLiteral("正在检测")); // shown text is never taken as the remark
+    m_form->list().setText(1,
+                           QStringLiteral("正在检测")); // shown text is never taken as the remark
     m_form->ui()->ListView1->selectPosition(1);
     QString shownNumber;
     QString shownRemark;
@@ -313,8 +340,9 @@ void ListEditingTest::editGuard()
     for (QAction* action : {m_form->ui()->xg, m_form->ui()->scqq}) {
         m_fakes->boxes.shown.clear();
         action->trigger();
-        const QString guard = action == m_form->ui()->xg ? QStringLiteral("请选择要修改的QQ后再进行修改!")
-                                                         : QStringLiteral("请选择要删除的QQ后再进行删除!");
+        const QString guard = action == m_form->ui()->xg
+                                  ? QStringLiteral("请选择要修改的QQ后再进行修改!")
+                                  : QStringLiteral("请选择要删除的QQ后再进行删除!");
         QCOMPARE(m_fakes->boxes.shown.size(), 1);
         QCOMPARE(m_fakes->boxes.shown.first().text, guard);
         QCOMPARE(m_fakes->boxes.shown.first().style, 64);
@@ -340,7 +368,8 @@ void ListEditingTest::deleteEntry()
     m_fakes->boxes.answers.enqueue(answer);
     m_form->ui()->scqq->trigger();
     QCOMPARE(m_fakes->boxes.shown.size(), 1);
-    QCOMPARE(m_fakes->boxes.shown.first().text, QStringLiteral("确定需要删除 【同学】 这个QQ号吗?"));
+    QCOMPARE(m_fakes->boxes.shown.first().text,
+             QStringLiteral("确定需要删除 【同学】 这个QQ号吗?"));
     QCOMPARE(m_fakes->boxes.shown.first().style, 68);
     if (answer == 6) {
         QCOMPARE(remarks(), QStringList({"甲", "丙"}));
@@ -369,7 +398,8 @@ void ListEditingTest::clearList()
     m_form->setStatusText(QStringLiteral("之前"));
     m_fakes->boxes.answers.enqueue(answer);
     m_form->ui()->qk->trigger();
-    QCOMPARE(m_fakes->boxes.shown.first().text, QStringLiteral("当前共有%1个QQ,确定要全部清空吗").arg(entries));
+    QCOMPARE(m_fakes->boxes.shown.first().text,
+             QStringLiteral("当前共有%1个QQ,确定要全部清空吗").arg(entries));
     QCOMPARE(m_fakes->boxes.shown.first().style, 68);
     if (answer == 6) {
         QCOMPARE(m_form->list().count(), 0);
@@ -422,10 +452,13 @@ void ListEditingTest::editingDuringARunningRefresh()
             m_form->ui()->ListView1->selectPosition(2);
             if (command == QLatin1String("add") || command == QLatin1String("edit")) {
                 whenModalOpens([&](QWidget* dialog) {
-                    dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("77777"));
-                    dialog->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("新"));
+                    dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))
+                        ->setText(QStringLiteral("77777"));
+                    dialog->findChild<QLineEdit*>(QStringLiteral("Text2"))
+                        ->setText(QStringLiteral("新"));
                     dialog->findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
-                    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+                    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")),
+                                      Qt::LeftButton);
                 });
                 command == QLatin1String("add") ? m_form->tjqq_Click() : m_form->xg_Click();
             } else if (command == QLatin1String("delete")) {

@@ -27,11 +27,15 @@ void ExitSequenceTest::commandLines_data()
     QTest::addColumn<QString>("expected");
     const QString maker = QString::fromUtf8(BuildConfig::MakerHost);
     QTest::newRow("forum") << Addresses::forumCommand()
-                           << QStringLiteral("explorer.exe http://") + maker + QStringLiteral("/bbs");
+                           << QStringLiteral("explorer.exe http://") + maker +
+                                  QStringLiteral("/bbs");
     QTest::newRow("kill") << Addresses::killCommand() << "taskkill /im Lanternix.exe /f";
-    QTest::newRow("chat") << Addresses::chatUri(QStringLiteral("12 34")) << "tencent://message/?uin=12 34";
-    QTest::newRow("mail") << Addresses::mailUri(QStringLiteral("a@b.example")) << "mailto:a@b.example";
-    QTest::newRow("status") << Addresses::statusRequest(QStringLiteral("h:1"), QStringLiteral("10001"))
+    QTest::newRow("chat") << Addresses::chatUri(QStringLiteral("12 34"))
+                          << "tencent://message/?uin=12 34";
+    QTest::newRow("mail") << Addresses::mailUri(QStringLiteral("a@b.example"))
+                          << "mailto:a@b.example";
+    QTest::newRow("status") << Addresses::statusRequest(QStringLiteral("h:1"),
+                                                        QStringLiteral("10001"))
                             << "http://h:1/pa?p=1:10001:9";
     QTest::newRow("online image") << Addresses::onlineImage(QStringLiteral("Img.Host"))
                                   << "http://Img.Host/qconn/wpa/button/button_old_91.gif";
@@ -51,10 +55,13 @@ void ExitSequenceTest::linuxTranslation_data()
     QTest::addColumn<QString>("commandLine");
     QTest::addColumn<QStringList>("program");
 #ifdef Q_OS_WIN
-    QTest::newRow("forum") << "explorer.exe http://x/bbs" << QStringList("explorer.exe http://x/bbs");
+    QTest::newRow("forum") << "explorer.exe http://x/bbs"
+                           << QStringList("explorer.exe http://x/bbs");
 #else
-    QTest::newRow("forum") << "explorer.exe http://x/bbs" << QStringList({"xdg-open", "http://x/bbs"});
-    QTest::newRow("kill has no shell equivalent") << "taskkill /im Lanternix.exe /f" << QStringList();
+    QTest::newRow("forum") << "explorer.exe http://x/bbs"
+                           << QStringList({"xdg-open", "http://x/bbs"});
+    QTest::newRow("kill has no shell equivalent")
+        << "taskkill /im Lanternix.exe /f" << QStringList();
 #endif
 }
 

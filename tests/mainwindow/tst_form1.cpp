@@ -148,10 +148,11 @@ void Form1Test::popupMenuLines()
         captions << (line->isSeparator() ? QStringLiteral("-") : line->text());
         names << line->objectName();
     }
-    QCOMPARE(captions, QStringList({"添加QQ", "-", "修改QQ", "-", "删除QQ", "-", "QQ交谈", "-", "刷新列表",
-                                    "-", "清空列表", "-", "关于程序", "-", "访问官网", "-", "退出程序"}));
-    QCOMPARE(names, QStringList({"tjqq", "x1", "xg", "x6", "scqq", "x2", "qqjt", "x10", "sx", "x3", "qk",
-                                 "x7", "cxsm", "x8", "fw", "x4", "tx"}));
+    QCOMPARE(captions,
+             QStringList({"添加QQ", "-", "修改QQ", "-", "删除QQ", "-", "QQ交谈", "-", "刷新列表",
+                          "-", "清空列表", "-", "关于程序", "-", "访问官网", "-", "退出程序"}));
+    QCOMPARE(names, QStringList({"tjqq", "x1", "xg", "x6", "scqq", "x2", "qqjt", "x10", "sx", "x3",
+                                 "qk", "x7", "cxsm", "x8", "fw", "x4", "tx"}));
     QCOMPARE(m_form->popupMenu()->objectName(), QStringLiteral("menu"));
 }
 
@@ -169,7 +170,8 @@ void Form1Test::loadShowsStoredEntries()
         const QModelIndex index = list.index(position - 1);
         QVERIFY2(!list.data(index, Qt::DecorationRole).value<QIcon>().isNull(),
                  "the pictures come from the common-controls bundle");
-        QCOMPARE(list.data(index, Qt::AccessibleDescriptionRole).toString(), QStringLiteral("离线"));
+        QCOMPARE(list.data(index, Qt::AccessibleDescriptionRole).toString(),
+                 QStringLiteral("离线"));
     }
     QCOMPARE(list.at(3).number, QStringLiteral("123456"));
     QVERIFY(!m_form->ui()->ListView1->isEnabled());
@@ -292,7 +294,8 @@ void Form1Test::chatAddress()
     m_form->ui()->ListView1->selectPosition(1);
     m_form->setStatusText(QStringLiteral("之前"));
     fromMenu ? m_form->qqjt_Click() : m_form->ListView1_DblClick();
-    QCOMPARE(m_fakes->launcher.uris, QStringList(QStringLiteral("tencent://message/?uin=") + number));
+    QCOMPARE(m_fakes->launcher.uris,
+             QStringList(QStringLiteral("tencent://message/?uin=") + number));
     QVERIFY(m_fakes->boxes.shown.isEmpty());
     QCOMPARE(m_form->statusText(), QStringLiteral("之前"));
 }
@@ -303,7 +306,8 @@ void Form1Test::farewell_data()
     QTest::addColumn<QStringList>("afterQuestion");
     QTest::addColumn<bool>("saved");
     QTest::addColumn<bool>("staysOpen");
-    const QString forum = QStringLiteral("command:") + Addresses::forumCommand() + QStringLiteral(":2");
+    const QString forum =
+        QStringLiteral("command:") + Addresses::forumCommand() + QStringLiteral(":2");
     QTest::newRow("yes") << 6 << QStringList({forum, "end:every-copy"}) << true << false;
     QTest::newRow("no") << 7 << QStringList({"end:every-copy"}) << true << false;
     QTest::newRow("cancel") << 2 << QStringList() << false << true;
@@ -328,12 +332,13 @@ void Form1Test::farewell()
     QCOMPARE(m_fakes->boxes.shown.size(), 1);
     QCOMPARE(m_fakes->boxes.shown.first().style, 67);
     QCOMPARE(m_fakes->boxes.shown.first().text,
-             QStringLiteral("感谢您对阿澄、对Zeph系列的软件的支持!\r \r是否退出并到论坛可以下载更多Zeph系列原创免费软件?"));
+             QStringLiteral("感谢您对阿澄、对Zeph系列的软件的支持!\r "
+                            "\r是否退出并到论坛可以下载更多Zeph系列原创免费软件?"));
     QCOMPARE(m_fakes->journal.lines.mid(1), afterQuestion);
     QCOMPARE(m_form->isVisible(), staysOpen);
     if (saved) {
-        QCOMPARE(atEnd, QByteArray("[MEUserData]\r\nIncout=2\r\n[1]\r\nImis1=123456\r\nImis2=") + gb("同学") +
-                            "\r\n[2]\r\nImis1=654321\r\nImis2=" + gb("同事") + "\r\n");
+        QCOMPARE(atEnd, QByteArray("[MEUserData]\r\nIncout=2\r\n[1]\r\nImis1=123456\r\nImis2=") +
+                            gb("同学") + "\r\n[2]\r\nImis1=654321\r\nImis2=" + gb("同事") + "\r\n");
     } else {
         QCOMPARE(atEnd, before);
     }

@@ -156,10 +156,12 @@ void SplashTest::regionOfTheSplash()
     // The corners are cut by ellipses of 50 × 50: their very corner pixels are outside.
     for (const QPoint corner : {QPoint(0, 0), QPoint(width - 1, 0), QPoint(0, height - 1),
                                 QPoint(width - 1, height - 1), QPoint(5, 5)})
-        QVERIFY2(!region.contains(corner), qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
+        QVERIFY2(!region.contains(corner),
+                 qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
     for (const QPoint inside : {QPoint(25, 0), QPoint(0, 25), QPoint(width / 2, height / 2),
                                 QPoint(width - 26, height - 1), QPoint(20, 20)})
-        QVERIFY2(region.contains(inside), qPrintable(QStringLiteral("%1,%2").arg(inside.x()).arg(inside.y())));
+        QVERIFY2(region.contains(inside),
+                 qPrintable(QStringLiteral("%1,%2").arg(inside.x()).arg(inside.y())));
 }
 
 void SplashTest::loadWritesRuntimeFiles()

@@ -97,8 +97,9 @@ void RefreshCycleTest::mixedListInOrderOneAtATime()
         QCOMPARE(entry.text, entry.remark);
     }
     QCOMPARE(m_cycle->CheckIndex, qint16(5));
-    QCOMPARE(m_statusTexts, QStringList({QStringLiteral("执行刷新操作,请勿操作.."),
-                                         QStringLiteral("列表刷新完毕,当前共有5个QQ,在线:3个,离线:2个")}));
+    QCOMPARE(m_statusTexts,
+             QStringList({QStringLiteral("执行刷新操作,请勿操作.."),
+                          QStringLiteral("列表刷新完毕,当前共有5个QQ,在线:3个,离线:2个")}));
     QVERIFY(m_boxes->shown.isEmpty());
 }
 
@@ -137,7 +138,8 @@ void RefreshCycleTest::oneEntrySummaryAtOnce()
     add(QStringLiteral("12345"), QStringLiteral("甲"));
     m_cycle->run(false);
     QCOMPARE(statusTargets().size(), 1);
-    QCOMPARE(m_statusTexts, QStringList(QStringLiteral("列表刷新完毕,当前共有1个QQ,在线:1个,离线:0个")));
+    QCOMPARE(m_statusTexts,
+             QStringList(QStringLiteral("列表刷新完毕,当前共有1个QQ,在线:1个,离线:0个")));
 }
 
 void RefreshCycleTest::statusTextFromMenuOrFromDialog_data()
@@ -209,8 +211,7 @@ void RefreshCycleTest::changesDuringARefresh()
             else if (change == QLatin1String("nested")) {
                 m_server->setDelay(0); // answers within the wait: the outer cycle counts them too
                 m_cycle->run(true);
-            }
-            else
+            } else
                 add(QStringLiteral("55555"), QStringLiteral("新"));
         });
     });
@@ -224,12 +225,14 @@ void RefreshCycleTest::changesDuringARefresh()
         return;
     // Whatever was changed, the entries the refresh reached show a result, not "checking".
     for (int position = 1; position <= qMin(m_list->count(), 4); ++position)
-        QVERIFY2(m_list->at(position).icon != ContactEntry::Checking || change == QLatin1String("add"),
+        QVERIFY2(m_list->at(position).icon != ContactEntry::Checking ||
+                     change == QLatin1String("add"),
                  qPrintable(QString::number(position)));
     QVERIFY(m_statusTexts.last().startsWith(QStringLiteral("列表刷新完毕,当前共有")));
     if (change == QLatin1String("nested")) {
         // The nested cycle counted all four; the outer one went on with 3 and 4 and added them.
-        QCOMPARE(m_statusTexts.last(), QStringLiteral("列表刷新完毕,当前共有4个QQ,在线:1个,离线:5个"));
+        QCOMPARE(m_statusTexts.last(),
+                 QStringLiteral("列表刷新完毕,当前共有4个QQ,在线:1个,离线:5个"));
     }
 }
 
@@ -263,7 +266,8 @@ void RefreshCycleTest::ignoredAddress()
     });
     m_cycle->run(false);
     QCOMPARE(m_cycle->OfflineCount, qint16(1));
-    QCOMPARE(m_statusTexts, QStringList(QStringLiteral("列表刷新完毕,当前共有1个QQ,在线:0个,离线:1个")));
+    QCOMPARE(m_statusTexts,
+             QStringList(QStringLiteral("列表刷新完毕,当前共有1个QQ,在线:0个,离线:1个")));
 }
 
 QTEST_GUILESS_MAIN(RefreshCycleTest)

@@ -14,7 +14,8 @@ public:
     {
         if (run({QStringLiteral("mount"), QStringLiteral("--bind"), folder, folder})) {
             m_mounted = true;
-            run({QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("remount,bind,ro"), folder, folder});
+            run({QStringLiteral("mount"), QStringLiteral("-o"), QStringLiteral("remount,bind,ro"),
+                 folder, folder});
         } else {
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                               QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);

@@ -29,7 +29,8 @@ private:
     void check(UpdateCheck& check, Transfer& transfer, Run& run)
     {
         check.run(
-            transfer, [&](const QString& text) { run.statusTexts << text; }, [&] { ++run.current; });
+            transfer, [&](const QString& text) { run.statusTexts << text; },
+            [&] { ++run.current; });
     }
 };
 
@@ -41,21 +42,26 @@ void UpdateCheckTest::answers_data()
     QTest::addColumn<bool>("goesOn");
 
     const QString newer = QStringLiteral("box:发现最新版本![%1]\r\n \r\n确定后自动打开更新地址!");
-    const QString forum = QStringLiteral("command:") + Addresses::forumCommand() + QStringLiteral(":2");
+    const QString forum =
+        QStringLiteral("command:") + Addresses::forumCommand() + QStringLiteral(":2");
     QTest::newRow("V2.2") << QByteArray("V2.2") << false << QStringList() << true;
     QTest::newRow("V2.2 and a line break")
         << QByteArray("V2.2\r\n") << false
         << QStringList({newer.arg(QStringLiteral("V2.2\r\n")), forum, "end:now"}) << false;
     QTest::newRow("lower-case v") << QByteArray("v2.2") << false
-                                  << QStringList({newer.arg(QStringLiteral("v2.2")), forum, "end:now"})
+                                  << QStringList(
+                                         {newer.arg(QStringLiteral("v2.2")), forum, "end:now"})
                                   << false;
     QTest::newRow("V2.3") << QByteArray("V2.3") << false
-                          << QStringList({newer.arg(QStringLiteral("V2.3")), forum, "end:now"}) << false;
+                          << QStringList({newer.arg(QStringLiteral("V2.3")), forum, "end:now"})
+                          << false;
     QTest::newRow("Chinese text") << QByteArray("\xd0\xc2\xb0\xe6") << false
-                                  << QStringList({newer.arg(QStringLiteral("新版")), forum, "end:now"})
+                                  << QStringList(
+                                         {newer.arg(QStringLiteral("新版")), forum, "end:now"})
                                   << false;
     QTest::newRow("empty file") << QByteArray() << false
-                                << QStringList({"box:检测更新失败!请您稍后再试", "end:now"}) << false;
+                                << QStringList({"box:检测更新失败!请您稍后再试", "end:now"})
+                                << false;
     QTest::newRow("no file") << QByteArray("V2.2") << true
                              << QStringList({"box:检测更新失败!请您稍后再试", "end:now"}) << false;
 }
@@ -90,7 +96,8 @@ void UpdateCheckTest::answers()
         QCOMPARE(box.style, box.text.startsWith(QStringLiteral("检测")) ? 48 : 64);
     }
     const bool failed = journal.value(0).startsWith(QStringLiteral("box:检测"));
-    QCOMPARE(run.statusTexts, failed ? QStringList() : QStringList(QStringLiteral("程序已加载完毕...")));
+    QCOMPARE(run.statusTexts,
+             failed ? QStringList() : QStringList(QStringLiteral("程序已加载完毕...")));
 }
 
 void UpdateCheckTest::noServer()
