@@ -46,7 +46,6 @@ public:
     static size_t hashName(QByteArrayView name, size_t seed);
 
 private:
-
     struct SectionName
     {
         QByteArray name; // folded
