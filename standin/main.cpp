@@ -125,7 +125,7 @@ int main(int argc, char* argv[])
         QStringLiteral("Host written into status redirects (default: this server)."),
         QStringLiteral("HOST"));
     const QCommandLineOption delayOption(QStringLiteral("delay"),
-                                         QStringLiteral("Delay before every answer."),
+                                         QStringLiteral("Delay before every answer but the images."),
                                          QStringLiteral("MS"), QStringLiteral("0"));
     const QCommandLineOption faultOption(
         QStringLiteral("fault"),

@@ -342,7 +342,9 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
             emit requestAnswered(record.target);
         }
     };
-    if (m_delayMs == 0)
+    // The images stand for the separate image host, which the delay does not slow down.
+    const bool image = path == OnlineImagePath || path == OfflineImagePath;
+    if (m_delayMs == 0 || image)
         deliver();
     else
         QTimer::singleShot(m_delayMs, this, deliver);

@@ -72,7 +72,7 @@ public:
     void setImageHost(const QString& host);
     QString imageHost() const;
 
-    void setDelay(int milliseconds); // before every answer
+    void setDelay(int milliseconds); // before every answer but the images'
     // A fault for every request (numbers empty) or only for the status requests of the
     // listed numbers. Loop, UpperCaseHost, Query and Relative only touch status requests;
     // Huge touches status requests and the version file; Never and Close touch everything.
