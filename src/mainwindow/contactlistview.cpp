@@ -44,6 +44,15 @@ void ContactListView::selectPosition(int position)
         selectionModel()->clearSelection();
 }
 
+void ContactListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                                  const QList<int>& roles)
+{
+    QListView::dataChanged(topLeft, bottomRight, roles);
+    // An entry whose text got shorter ("正在检测" back to its remark) must not leave the wider
+    // old text behind: the view only repaints the entry's new, smaller area.
+    viewport()->update();
+}
+
 void ContactListView::mousePressEvent(QMouseEvent* event)
 {
     QListView::mousePressEvent(event);
