@@ -124,9 +124,9 @@ int main(int argc, char* argv[])
         QStringLiteral("image-host"),
         QStringLiteral("Host written into status redirects (default: this server)."),
         QStringLiteral("HOST"));
-    const QCommandLineOption delayOption(QStringLiteral("delay"),
-                                         QStringLiteral("Delay before every answer but the images."),
-                                         QStringLiteral("MS"), QStringLiteral("0"));
+    const QCommandLineOption delayOption(
+        QStringLiteral("delay"), QStringLiteral("Delay before every answer but the images."),
+        QStringLiteral("MS"), QStringLiteral("0"));
     const QCommandLineOption faultOption(
         QStringLiteral("fault"),
         QStringLiteral("Misbehave: %1.").arg(StandinServer::faultNames().join(QLatin1Char('|'))),
