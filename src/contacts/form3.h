@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "contacts/entrydialog.h"
+
 #include <memory>
 
 namespace Ui {
@@ -8,21 +9,15 @@ class Form3;
 }
 
 // "修改QQ": shows an entry's number and remark for change; the main window stores the result.
-class Form3 final : public QDialog
+class Form3 final : public EntryDialog
 {
     Q_OBJECT
 public:
     Form3(const QString& number, const QString& remark, QWidget* parent = nullptr);
     ~Form3() override;
 
-    QString number() const;
-    QString remark() const;
-    bool refreshAfter() const;
-
     Ui::Form3* ui() const { return m_ui.get(); }
 
 private:
-    void Command1_Click();
-
     std::unique_ptr<Ui::Form3> m_ui;
 };
