@@ -1,104 +1,62 @@
-#include "fakes.h"
 #include "platform/windoweffects.h"
 #include "programfolderfixture.h"
 #include "startup/form5.h"
-#include "startup/splashfade.h"
 
 #include <QtTest>
 
+// The splash's fades, driven tick by tick as its timers would, its region and its start.
 class SplashTest final : public QObject
 {
     Q_OBJECT
 private slots:
-    void fadeInShowsEighteenSteps();
-    void fadeOutShowsEighteenStepsThenHandsOver();
-    void clickDuringFadeIn_data();
-    void clickDuringFadeIn();
-    void secondClickDoesNotRestartFadeOut();
-    void noClickStaysOpaque();
-    void regionOfTheSplash_data();
-    void regionOfTheSplash();
-    void loadWritesRuntimeFiles();
+    void fades_data();
+    void fades();
+    void secondClickDoesNotRestartTheFadeOut();
+    void region_data();
+    void region();
+    void startWritesRuntimeFilesAndWaitsForAClick();
 };
 
-static QList<int> expectedFadeIn()
-{
-    QList<int> shown;
-    for (int alpha = 0; alpha <= 240; alpha += 15)
-        shown << alpha;
-    return shown << 255;
-}
-
-void SplashTest::fadeInShowsEighteenSteps()
-{
-    SplashFade fade;
-    QList<int> shown;
-    for (;;) {
-        const SplashFade::Tick tick = fade.fadeInTick();
-        shown << tick.opacity;
-        if (tick.timerStops)
-            break;
-        QVERIFY(shown.size() < 100);
-    }
-    QCOMPARE(shown, expectedFadeIn());
-    QCOMPARE(shown.size(), 18);
-    QCOMPARE(int(fade.fadeInLevel()), 0); // reset when the fade ends
-}
-
-void SplashTest::fadeOutShowsEighteenStepsThenHandsOver()
-{
-    SplashFade fade;
-    QList<int> shown;
-    bool handedOver = false;
-    while (!handedOver) {
-        const SplashFade::Tick tick = fade.fadeOutTick();
-        shown << tick.opacity;
-        handedOver = tick.timerStops;
-        QVERIFY(shown.size() < 100);
-    }
-    QList<int> expected;
-    for (int alpha : expectedFadeIn())
-        expected.prepend(alpha);
-    QCOMPARE(shown, expected);
-    QCOMPARE(shown.last(), 0); // the hand-over happens on the tick that shows 0
-}
-
-void SplashTest::clickDuringFadeIn_data()
+void SplashTest::fades_data()
 {
     QTest::addColumn<int>("ticksBeforeClick");
-    QTest::addColumn<int>("opacityAtClick");
-    QTest::newRow("at 90") << 7 << 90;
-    QTest::newRow("at once") << 0 << 0;
-    QTest::newRow("after the fade-in") << 18 << 255;
+    QTest::addColumn<QList<int>>("shown");
+    QList<int> fadeIn;
+    for (int alpha = 0; alpha <= 240; alpha += 15)
+        fadeIn << alpha;
+    fadeIn << 255;
+    QList<int> fadeOut(fadeIn.rbegin(), fadeIn.rend());
+    QTest::newRow("click after the fade-in") << 18 << fadeIn + fadeOut;
+    // The fade-out starts from its own counter: fully opaque first, then down.
+    QTest::newRow("click at opacity 90") << 7 << fadeIn.mid(0, 7) + fadeOut;
+    QTest::newRow("click at once") << 0 << fadeOut;
 }
 
-void SplashTest::clickDuringFadeIn()
+void SplashTest::fades()
 {
     QFETCH(int, ticksBeforeClick);
-    QFETCH(int, opacityAtClick);
+    QFETCH(QList<int>, shown);
     ProgramFolderFixture folder(false);
     int handOvers = 0;
+    QList<int> seen;
     Form5 splash([&] { ++handOvers; });
-    for (int i = 0; i < ticksBeforeClick; ++i)
+    for (int i = 0; i < ticksBeforeClick; ++i) {
         splash.Timer1_Timer();
-    if (ticksBeforeClick)
-        QCOMPARE(splash.opacity(), opacityAtClick);
+        seen << splash.opacity();
+    }
+    QCOMPARE(splash.fadingIn(), ticksBeforeClick < 18);
     splash.Form_Click();
-    QVERIFY(!splash.fadingIn());
-    QVERIFY(splash.fadingOut());
-    QList<int> shown;
+    QVERIFY(!splash.fadingIn() && splash.fadingOut());
     for (int i = 0; i < 18; ++i) {
         QCOMPARE(handOvers, 0);
         splash.Timer2_Timer();
-        shown << splash.opacity();
+        seen << splash.opacity();
     }
-    QCOMPARE(shown.first(), 255); // the fade-out starts from its own counter
-    QCOMPARE(shown.last(), 0);
-    QCOMPARE(handOvers, 1);
-    QVERIFY(!splash.fadingOut());
+    QCOMPARE(seen, shown);
+    QCOMPARE(handOvers, 1); // on the tick that shows 0
 }
 
-void SplashTest::secondClickDoesNotRestartFadeOut()
+void SplashTest::secondClickDoesNotRestartTheFadeOut()
 {
     ProgramFolderFixture folder(false);
     int handOvers = 0;
@@ -115,65 +73,48 @@ void SplashTest::secondClickDoesNotRestartFadeOut()
     QCOMPARE(handOvers, 1);
 }
 
-void SplashTest::noClickStaysOpaque()
+void SplashTest::region_data()
+{
+    QTest::addColumn<double>("twipsPerPixel");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("96 dpi") << 15.0 << QSize(600, 395);
+    QTest::newRow("120 dpi, 493.75 rounds up") << 12.0 << QSize(750, 494);
+    QTest::newRow("halves to even") << 3600.0 << QSize(2, 2); // 2.5 and 1.646 → 2 and 2
+}
+
+void SplashTest::region()
+{
+    QFETCH(double, twipsPerPixel);
+    QFETCH(QSize, size);
+    const QSize pixels(WindowEffects::twipsToPixels(9000, twipsPerPixel),
+                       WindowEffects::twipsToPixels(5925, twipsPerPixel));
+    QCOMPARE(pixels, size);
+    if (size.width() < 100)
+        return;
+    const QRegion region = WindowEffects::roundRectRegion(size.width(), size.height(), 50, 50);
+    QCOMPARE(region.boundingRect(), QRect(QPoint(), size));
+    const int w = size.width() - 1;
+    const int h = size.height() - 1;
+    for (const QPoint cut : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h), QPoint(5, 5)})
+        QVERIFY(!region.contains(cut)); // the corner ellipses are 50 × 50
+    for (const QPoint kept : {QPoint(25, 0), QPoint(0, 25), QPoint(20, 20), QPoint(w - 25, h)})
+        QVERIFY(region.contains(kept));
+}
+
+void SplashTest::startWritesRuntimeFilesAndWaitsForAClick()
 {
     ProgramFolderFixture folder(false);
     int handOvers = 0;
     Form5 splash([&] { ++handOvers; });
-    splash.show();
-    QTRY_VERIFY_WITH_TIMEOUT(!splash.fadingIn(), 5000);
-    QCOMPARE(splash.opacity(), 255);
-    QTest::qWait(300);
-    QCOMPARE(splash.opacity(), 255);
-    QCOMPARE(handOvers, 0);
-}
-
-void SplashTest::regionOfTheSplash_data()
-{
-    QTest::addColumn<double>("twipsPerPixel");
-    QTest::newRow("96 dpi") << 15.0;
-    QTest::newRow("120 dpi") << 12.0;
-}
-
-void SplashTest::regionOfTheSplash()
-{
-    QFETCH(double, twipsPerPixel);
-    // The design's 9000 × 5925 twips become whole pixels, halves to even.
-    const int width = WindowEffects::twipsToPixels(9000, twipsPerPixel);
-    const int height = WindowEffects::twipsToPixels(5925, twipsPerPixel);
-    if (twipsPerPixel == 15.0) {
-        QCOMPARE(width, 600);
-        QCOMPARE(height, 395);
-    } else {
-        QCOMPARE(width, 750);
-        QCOMPARE(height, 494); // 493.75
-    }
-    QCOMPARE(WindowEffects::twipsToPixels(22.5, 15.0), 2); // 1.5 → 2
-    QCOMPARE(WindowEffects::twipsToPixels(37.5, 15.0), 2); // 2.5 → 2
-
-    const QRegion region = WindowEffects::roundRectRegion(width, height, 50, 50);
-    QCOMPARE(region.boundingRect(), QRect(0, 0, width, height));
-    // The corners are cut by ellipses of 50 × 50: their very corner pixels are outside.
-    for (const QPoint corner : {QPoint(0, 0), QPoint(width - 1, 0), QPoint(0, height - 1),
-                                QPoint(width - 1, height - 1), QPoint(5, 5)})
-        QVERIFY2(!region.contains(corner),
-                 qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
-    for (const QPoint inside : {QPoint(25, 0), QPoint(0, 25), QPoint(width / 2, height / 2),
-                                QPoint(width - 26, height - 1), QPoint(20, 20)})
-        QVERIFY2(region.contains(inside),
-                 qPrintable(QStringLiteral("%1,%2").arg(inside.x()).arg(inside.y())));
-}
-
-void SplashTest::loadWritesRuntimeFiles()
-{
-    ProgramFolderFixture folder(false);
-    Form5 splash([] {});
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 7);
-    QCOMPARE(splash.size(), QSize(600, 395));
     QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
     splash.show();
     QVERIFY(QTest::qWaitForWindowExposed(&splash));
     QCOMPARE(splash.roundedRegion().boundingRect(), QRect(0, 0, 600, 395));
+    QTRY_VERIFY_WITH_TIMEOUT(!splash.fadingIn(), 5000);
+    QCOMPARE(splash.opacity(), 255);
+    QTest::qWait(200);
+    QCOMPARE(handOvers, 0); // no click, no hand-over
 }
 
 QTEST_MAIN(SplashTest)
