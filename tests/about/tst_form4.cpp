@@ -17,8 +17,6 @@ private slots:
     void contents();
     void links_data();
     void links();
-    void closes_data();
-    void closes();
 };
 
 void Form4Test::versionText_data()
@@ -29,7 +27,6 @@ void Form4Test::versionText_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("this version") << 2 << 2 << 33 << "版本号：2.2.33";
     QTest::newRow("revision five") << 2 << 2 << 5 << "版本号：2.2.5";
-    QTest::newRow("zeros") << 10 << 0 << 0 << "版本号：10.0.0";
 }
 
 void Form4Test::versionText()
@@ -110,29 +107,6 @@ void Form4Test::links()
         QCOMPARE(launcher.uris, QStringList({uri, uri}));
     }
     QVERIFY(about.isVisible()); // the box stays open
-}
-
-void Form4Test::closes_data()
-{
-    QTest::addColumn<bool>("byButton");
-    QTest::newRow("确定") << true;
-    QTest::newRow("title bar") << false;
-}
-
-void Form4Test::closes()
-{
-    QFETCH(bool, byButton);
-    ProgramFolderFixture folder;
-    FakeLauncher launcher;
-    Form4 about(launcher);
-    about.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&about));
-    if (byButton)
-        QTest::mouseClick(about.ui()->Command1, Qt::LeftButton);
-    else
-        about.close();
-    QVERIFY(!about.isVisible());
-    QVERIFY(launcher.commands.isEmpty());
 }
 
 QTEST_MAIN(Form4Test)

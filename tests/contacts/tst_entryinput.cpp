@@ -18,38 +18,22 @@ void EntryInputTest::numeric_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("numeric");
     QTest::newRow("digits") << "12345" << true;
-    QTest::newRow("leading zeros") << "00012" << true;
     QTest::newRow("decimal point") << "12345.6" << true;
-    QTest::newRow("point first") << ".5" << true;
-    QTest::newRow("point last") << "5." << true;
     QTest::newRow("minus") << "-12345" << true;
-    QTest::newRow("plus") << "+12345" << true;
     QTest::newRow("trailing sign") << "12345-" << true;
     QTest::newRow("blank before") << " 12345" << true;
-    QTest::newRow("blanks around") << "\t12345  " << true;
     QTest::newRow("digit groups") << "1,234,567" << true;
     QTest::newRow("exponent") << "1e10" << true;
-    QTest::newRow("exponent with sign") << "1.5E-3" << true;
-    QTest::newRow("old double exponent") << "1d10" << true;
     QTest::newRow("currency sign") << "¥12345" << true;
-    QTest::newRow("full-width currency") << "-￥12345" << true;
     QTest::newRow("hexadecimal") << "&H1F2E" << true;
-    QTest::newRow("octal") << "&O17" << true;
     QTest::newRow("letters") << "abcde" << false;
     QTest::newRow("letter at the end") << "1234a" << false;
     QTest::newRow("empty") << "" << false;
-    QTest::newRow("blanks only") << "   " << false;
     QTest::newRow("lone sign") << "-" << false;
-    QTest::newRow("lone point") << "." << false;
-    QTest::newRow("two points") << "1.2.3" << false;
     QTest::newRow("two signs") << "-123-" << false;
     QTest::newRow("blank inside") << "12 34" << false;
     QTest::newRow("group separator first") << ",123" << false;
-    QTest::newRow("group separator last") << "123," << false;
-    QTest::newRow("bare exponent") << "1e" << false;
-    QTest::newRow("hexadecimal without digits") << "&H" << false;
     QTest::newRow("octal with 8") << "&O18" << false;
-    QTest::newRow("C-style hexadecimal") << "0x1F" << false;
     QTest::newRow("full-width digits") << "１２３４５" << false;
     QTest::newRow("dollar sign") << "$12345" << false;
 }
@@ -69,34 +53,15 @@ void EntryInputTest::check_data()
     const int ok = int(EntryInput::Verdict::Ok);
     const int incomplete = int(EntryInput::Verdict::Incomplete);
     const int bad = int(EntryInput::Verdict::BadNumber);
-    QTest::newRow("empty number") << ""
-                                  << "同学" << incomplete;
-    QTest::newRow("empty remark") << "12345"
-                                  << "" << incomplete;
-    QTest::newRow("empty number of wrong form too") << ""
-                                                    << "" << incomplete;
-    QTest::newRow("blank remark is not empty") << "12345"
-                                               << " " << ok;
-    QTest::newRow("4 characters") << "1234"
-                                  << "同学" << bad;
-    QTest::newRow("5 characters") << "12345"
-                                  << "同学" << ok;
-    QTest::newRow("11 characters") << "12345678901"
-                                   << "同学" << ok;
-    QTest::newRow("12 characters") << "123456789012"
-                                   << "同学" << bad;
-    QTest::newRow("length before form") << "abc"
-                                        << "同学" << bad;
-    QTest::newRow("abcde") << "abcde"
-                           << "同学" << bad;
-    QTest::newRow("1234a") << "1234a"
-                           << "同学" << bad;
-    QTest::newRow("12345.6") << "12345.6"
-                             << "同学" << ok;
-    QTest::newRow("-12345") << "-12345"
-                            << "同学" << ok;
-    QTest::newRow("blank before counts") << " 1234"
-                                         << "同学" << ok;
+    QTest::newRow("empty number") << "" << "同学" << incomplete;
+    QTest::newRow("empty remark") << "12345" << "" << incomplete;
+    QTest::newRow("blank remark is not empty") << "12345" << " " << ok;
+    QTest::newRow("4 characters") << "1234" << "同学" << bad;
+    QTest::newRow("11 characters") << "12345678901" << "同学" << ok;
+    QTest::newRow("12 characters") << "123456789012" << "同学" << bad;
+    QTest::newRow("abcde") << "abcde" << "同学" << bad;
+    QTest::newRow("12345.6") << "12345.6" << "同学" << ok;
+    QTest::newRow("blank before counts") << " 1234" << "同学" << ok;
 }
 
 void EntryInputTest::check()

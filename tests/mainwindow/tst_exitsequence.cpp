@@ -30,17 +30,6 @@ void ExitSequenceTest::commandLines_data()
                            << QStringLiteral("explorer.exe http://") + maker +
                                   QStringLiteral("/bbs");
     QTest::newRow("kill") << Addresses::killCommand() << "taskkill /im Lanternix.exe /f";
-    QTest::newRow("chat") << Addresses::chatUri(QStringLiteral("12 34"))
-                          << "tencent://message/?uin=12 34";
-    QTest::newRow("mail") << Addresses::mailUri(QStringLiteral("a@b.example"))
-                          << "mailto:a@b.example";
-    QTest::newRow("status") << Addresses::statusRequest(QStringLiteral("h:1"),
-                                                        QStringLiteral("10001"))
-                            << "http://h:1/pa?p=1:10001:9";
-    QTest::newRow("online image") << Addresses::onlineImage(QStringLiteral("Img.Host"))
-                                  << "http://Img.Host/qconn/wpa/button/button_old_91.gif";
-    QTest::newRow("version") << Addresses::versionFile(QStringLiteral("m"))
-                             << "http://m/soft/duvazevovu/qqcx/jc/jc.txt";
 }
 
 void ExitSequenceTest::commandLines()

@@ -13,12 +13,8 @@ class RefreshCycleTest final : public QObject
 private slots:
     void init();
     void cleanup();
-    void mixedListInOrderOneAtATime();
-    void entriesAfterTheCurrentOneStillShowChecking();
-    void emptyListMakesNoRequest();
-    void oneEntrySummaryAtOnce();
-    void statusTextFromMenuOrFromDialog_data();
-    void statusTextFromMenuOrFromDialog();
+    void cycles_data();
+    void cycles();
     void serverThatNeverAnswersEndsOffline();
     void changesDuringARefresh_data();
     void changesDuringARefresh();
@@ -68,98 +64,64 @@ QStringList RefreshCycleTest::statusTargets() const
     return targets;
 }
 
-void RefreshCycleTest::mixedListInOrderOneAtATime()
+void RefreshCycleTest::cycles_data()
 {
-    m_server->setOnline({QStringLiteral("10001"), QStringLiteral("30003")});
-    add(QStringLiteral("10001"), QStringLiteral("同学"));
-    add(QStringLiteral("20002"), QStringLiteral("同事"));
-    add(QStringLiteral("10001"), QStringLiteral("同学又一个"));
-    add(QStringLiteral("12 34"), QStringLiteral("空格"));
-    add(QStringLiteral("30003"), QStringLiteral("老王"));
-    m_cycle->run(true);
-
-    QCOMPARE(statusTargets(), QStringList({"/pa?p=1:10001:9", "/pa?p=1:20002:9", "/pa?p=1:10001:9",
-                                           "/pa?p=1:12%2034:9", "/pa?p=1:30003:9"}));
-    // One request at a time: each arrives after the one before was answered.
-    const QList<StandinServer::Request> requests = m_server->requests();
-    qint64 previousAnswer = -1;
-    for (const StandinServer::Request& request : requests) {
-        if (!request.target.startsWith(QLatin1String("/pa?")))
-            continue;
-        QVERIFY(request.arrivedMs >= previousAnswer);
-        previousAnswer = request.answeredMs;
-    }
-    const QList<qint16> icons = {2, 1, 2, 1, 2};
-    for (int position = 1; position <= 5; ++position) {
-        const ContactEntry& entry = m_list->at(position);
-        QCOMPARE(entry.icon, icons.at(position - 1));
-        QCOMPARE(entry.smallIcon, icons.at(position - 1));
-        QCOMPARE(entry.text, entry.remark);
-    }
-    QCOMPARE(m_cycle->CheckIndex, qint16(5));
-    QCOMPARE(m_statusTexts,
-             QStringList({QStringLiteral("执行刷新操作,请勿操作.."),
-                          QStringLiteral("列表刷新完毕,当前共有5个QQ,在线:3个,离线:2个")}));
-    QVERIFY(m_boxes->shown.isEmpty());
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<bool>("fromMenu");
+    QTest::addColumn<QList<qint16>>("icons");
+    QTest::addColumn<QStringList>("statusTexts");
+    const QString wait = QStringLiteral("执行刷新操作,请勿操作..");
+    QTest::newRow("mixed list from the menu")
+        << QStringList({"10001", "20002", "10001", "12 34", "30003"}) << true
+        << QList<qint16>({2, 1, 2, 1, 2})
+        << QStringList({wait, "列表刷新完毕,当前共有5个QQ,在线:3个,离线:2个"});
+    QTest::newRow("one entry from a dialog")
+        << QStringList("30003") << false << QList<qint16>({2})
+        << QStringList("列表刷新完毕,当前共有1个QQ,在线:1个,离线:0个");
+    QTest::newRow("empty list") << QStringList() << true << QList<qint16>()
+                                << QStringList("当前没有QQ,请添加!");
 }
 
-void RefreshCycleTest::entriesAfterTheCurrentOneStillShowChecking()
+void RefreshCycleTest::cycles()
 {
-    for (int i = 0; i < 4; ++i)
-        add(QStringLiteral("1000%1").arg(i), QStringLiteral("友%1").arg(i));
+    QFETCH(QStringList, numbers);
+    QFETCH(bool, fromMenu);
+    QFETCH(QList<qint16>, icons);
+    QFETCH(QStringList, statusTexts);
+    m_server->setOnline({QStringLiteral("10001"), QStringLiteral("30003")});
+    for (const QString& number : numbers)
+        add(number, QStringLiteral("友") + number);
+    // While entry i is asked for, the entries after it still show "checking".
     QList<QList<qint16>> seen;
     connect(m_server, &StandinServer::requestArrived, this, [&](const QString& target) {
         if (!target.startsWith(QLatin1String("/pa?")))
             return; // the browser also fetches the image it was sent on to
-        QList<qint16> icons;
+        QList<qint16> now;
         for (int position = 1; position <= m_list->count(); ++position)
-            icons << m_list->at(position).icon;
-        seen << icons;
+            now << m_list->at(position).icon;
+        seen << now;
     });
-    m_cycle->run(false);
-    QCOMPARE(seen.at(0), QList<qint16>({3, 3, 3, 3}));
-    QCOMPARE(seen.at(2), QList<qint16>({1, 1, 3, 3}));
-}
-
-void RefreshCycleTest::emptyListMakesNoRequest()
-{
-    m_cycle->run(true);
-    QCOMPARE(m_boxes->shown.size(), 1);
-    QCOMPARE(m_boxes->shown.first().text, QStringLiteral("当前没有QQ,请添加!"));
-    QCOMPARE(m_boxes->shown.first().style, int(MessageBoxes::Information));
-    QCOMPARE(m_boxes->shown.first().title, QStringLiteral("Zeph系列软件"));
-    QCOMPARE(m_statusTexts, QStringList(QStringLiteral("当前没有QQ,请添加!")));
-    QVERIFY(m_server->requests().isEmpty());
-}
-
-void RefreshCycleTest::oneEntrySummaryAtOnce()
-{
-    m_server->setOnline({QStringLiteral("12345")});
-    add(QStringLiteral("12345"), QStringLiteral("甲"));
-    m_cycle->run(false);
-    QCOMPARE(statusTargets().size(), 1);
-    QCOMPARE(m_statusTexts,
-             QStringList(QStringLiteral("列表刷新完毕,当前共有1个QQ,在线:1个,离线:0个")));
-}
-
-void RefreshCycleTest::statusTextFromMenuOrFromDialog_data()
-{
-    QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("menu") << true;
-    QTest::newRow("dialog") << false;
-}
-
-void RefreshCycleTest::statusTextFromMenuOrFromDialog()
-{
-    QFETCH(bool, fromMenu);
-    add(QStringLiteral("11111"), QStringLiteral("甲"));
-    add(QStringLiteral("22222"), QStringLiteral("乙"));
-    QStringList textsDuringFirstRequest;
-    connect(m_server, &StandinServer::requestArrived, this,
-            [&] { textsDuringFirstRequest = m_statusTexts; });
     m_cycle->run(fromMenu);
-    QCOMPARE(textsDuringFirstRequest.size(), fromMenu ? 1 : 0);
-    QCOMPARE(m_statusTexts.last(), QStringLiteral("列表刷新完毕,当前共有2个QQ,在线:0个,离线:2个"));
+
+    QStringList expectedTargets;
+    for (QString number : numbers)
+        expectedTargets << QStringLiteral("/pa?p=1:%1:9").arg(number.replace(' ', "%20"));
+    QCOMPARE(statusTargets(), expectedTargets); // in list order, the number unchanged
+    qint64 previousAnswer = -1;                 // one request at a time
+    for (const StandinServer::Request& request : m_server->requests()) {
+        QVERIFY(request.arrivedMs >= previousAnswer);
+        previousAnswer = request.answeredMs;
+    }
+    for (int position = 1; position <= icons.size(); ++position) {
+        const ContactEntry& entry = m_list->at(position);
+        QCOMPARE(entry.icon, icons.at(position - 1));
+        QCOMPARE(entry.smallIcon, icons.at(position - 1));
+        QCOMPARE(entry.text, entry.remark);
+        QCOMPARE(seen.value(position - 1).mid(position - 1),
+                 QList<qint16>(icons.size() - position + 1, ContactEntry::Checking));
+    }
+    QCOMPARE(m_statusTexts, statusTexts);
+    QCOMPARE(m_boxes->shown.size(), numbers.isEmpty() ? 1 : 0);
 }
 
 void RefreshCycleTest::serverThatNeverAnswersEndsOffline()
