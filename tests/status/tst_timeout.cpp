@@ -21,12 +21,9 @@ void TimeoutTest::argumentAsSeconds_data()
     QTest::addColumn<QVariant>("argument");
     QTest::addColumn<double>("seconds");
     QTest::newRow("double 0.1") << QVariant(0.1) << 0.1;
-    QTest::newRow("int 2") << QVariant(2) << 2.0;
     QTest::newRow("text 0.1") << QVariant(QStringLiteral("0.1")) << 0.1;
     QTest::newRow("text with unit") << QVariant(QStringLiteral("0.25s")) << 0.25;
-    QTest::newRow("text with blanks") << QVariant(QStringLiteral("  1.5")) << 1.5;
     QTest::newRow("text abc") << QVariant(QStringLiteral("abc")) << 0.0;
-    QTest::newRow("empty text") << QVariant(QString()) << 0.0;
     QTest::newRow("negative") << QVariant(-1.0) << -1.0;
     QTest::newRow("comma is no decimal point") << QVariant(QStringLiteral("0,5")) << 0.0;
 }

@@ -7,13 +7,12 @@
 
 #include <QQueue>
 #include <QStringList>
-#include <functional>
 
-// One journal shared by the fakes, so a test can check the order of what the program asked for.
+// What the program asked of the system, in order, as lines like "box:TEXT",
+// "command:LINE:STYLE", "uri:URI", "end:now" or "end:every-copy".
 struct Journal
 {
     QStringList lines;
-    void add(const QString& line) { lines.append(line); }
 };
 
 struct ShownBox
@@ -27,84 +26,50 @@ struct ShownBox
 class FakeMessageBoxes final : public MessageBoxes
 {
 public:
-    explicit FakeMessageBoxes(Journal* journal = nullptr) : m_journal(journal) {}
-
+    explicit FakeMessageBoxes(Journal* journal = nullptr) : m_journal(journal ? journal : &m_own) {}
     QQueue<int> answers;
     QList<ShownBox> shown;
-    // Runs while a box is "open", as a modal box would let events run.
-    std::function<void(const ShownBox&)> whileOpen;
 
     int show(const QString& text, int style, const QString& title) override
     {
         shown.append({text, style, title});
-        if (m_journal)
-            m_journal->add(QStringLiteral("box:") + text);
-        if (whileOpen)
-            whileOpen(shown.last());
+        m_journal->lines << QStringLiteral("box:") + text;
         if (!answers.isEmpty())
             return answers.dequeue();
-        switch (style) {
-        case InformationYesNoCancel:
-            return Cancel;
-        case InformationYesNo:
-            return No;
-        default:
-            return Ok;
-        }
+        return style == InformationYesNoCancel ? Cancel : style == InformationYesNo ? No : Ok;
     }
 
 private:
+    Journal m_own;
     Journal* m_journal;
 };
 
 class FakeLauncher final : public Launcher
 {
 public:
-    explicit FakeLauncher(Journal* journal = nullptr) : m_journal(journal) {}
-
-    QList<QPair<QString, int>> commands;
-    QStringList uris;
+    explicit FakeLauncher(Journal* journal = nullptr) : journal(journal ? journal : &m_own) {}
+    Journal* journal;
 
     void runCommand(const QString& commandLine, int windowStyle) override
     {
-        commands.append({commandLine, windowStyle});
-        if (m_journal)
-            m_journal->add(QStringLiteral("command:%1:%2").arg(commandLine).arg(windowStyle));
+        journal->lines << QStringLiteral("command:%1:%2").arg(commandLine).arg(windowStyle);
     }
-    void openUri(const QString& uri) override
-    {
-        uris.append(uri);
-        if (m_journal)
-            m_journal->add(QStringLiteral("uri:") + uri);
-    }
+    void openUri(const QString& uri) override { journal->lines << QStringLiteral("uri:") + uri; }
 
 private:
-    Journal* m_journal;
+    Journal m_own;
 };
 
 // Records the end of the program instead of ending the test.
 class FakeProgramEnd final : public ProgramEnd
 {
 public:
-    explicit FakeProgramEnd(Journal* journal = nullptr) : m_journal(journal) {}
-
-    int everyCopy = 0;
-    int now = 0;
-
-    void endEveryCopy() override
-    {
-        ++everyCopy;
-        if (m_journal)
-            m_journal->add(QStringLiteral("end:every-copy"));
-    }
-    void endNow() override
-    {
-        ++now;
-        if (m_journal)
-            m_journal->add(QStringLiteral("end:now"));
-    }
+    explicit FakeProgramEnd(Journal* journal = nullptr) : m_journal(journal ? journal : &m_own) {}
+    void endEveryCopy() override { m_journal->lines << QStringLiteral("end:every-copy"); }
+    void endNow() override { m_journal->lines << QStringLiteral("end:now"); }
 
 private:
+    Journal m_own;
     Journal* m_journal;
 };
 
@@ -115,7 +80,7 @@ public:
     int volume = -1;
     void playOnce(const QString& path, int vol) override
     {
-        played.append(path);
+        played << path;
         volume = vol;
     }
 };
