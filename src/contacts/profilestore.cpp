@@ -1,7 +1,7 @@
 #include "contacts/profilestore.h"
 
-#include "../../components/profile/profilemoduleapi.h"
 #include "platform/modules.h"
+#include "profile/profilemoduleapi.h"
 
 #include <QByteArray>
 #include <algorithm>

@@ -1,37 +1,30 @@
 #include "platform/transfer.h"
 
-#include <QLibrary>
-
-// The module's entry points (see components/transfer/inet.h).
-using InetOpenUrlFunction = char* (*)(const char* urlUtf8, int timeLimitMs, int sizeCap,
-                                      int* lengthOut);
-using InetFreeFunction = void (*)(char* text);
+#include "platform/modules.h"
+#include "transfer/inet.h"
 
 struct ModuleTransfer::Private
 {
-    QLibrary library;
+    explicit Private(const QString& modulePath) : module(modulePath) {}
+
+    // The module stays mapped after this object goes (QLibrary never unloads on destruction):
+    // Qt objects it made may still be waiting for deferred deletion.
+    Module module;
     InetOpenUrlFunction openUrl = nullptr;
     InetFreeFunction free = nullptr;
 };
 
-ModuleTransfer::ModuleTransfer(const QString& modulePath) : d(new Private)
+ModuleTransfer::ModuleTransfer(const QString& modulePath) : d(std::make_unique<Private>(modulePath))
 {
-    d->library.setFileName(modulePath);
-    if (!d->library.load())
-        return;
-    d->openUrl = reinterpret_cast<InetOpenUrlFunction>(d->library.resolve("Inet_OpenURL"));
-    d->free = reinterpret_cast<InetFreeFunction>(d->library.resolve("Inet_Free"));
-    if (!d->openUrl || !d->free) {
-        d->openUrl = nullptr;
-        d->free = nullptr;
+    const auto openUrl = d->module.resolve<InetOpenUrlFunction>("Inet_OpenURL");
+    const auto free = d->module.resolve<InetFreeFunction>("Inet_Free");
+    if (openUrl && free) {
+        d->openUrl = openUrl;
+        d->free = free;
     }
 }
 
-// The module stays mapped: Qt objects it made may still be waiting for deferred deletion.
-ModuleTransfer::~ModuleTransfer()
-{
-    delete d;
-}
+ModuleTransfer::~ModuleTransfer() = default;
 
 bool ModuleTransfer::isLoaded() const
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 // One synchronous fetch whose whole body comes back as text; empty when it fails.
 class Transfer
@@ -27,6 +28,6 @@ public:
 
 private:
     struct Private;
-    Private* d;
+    std::unique_ptr<Private> d;
     int m_timeLimitMs = TimeLimitMs;
 };
