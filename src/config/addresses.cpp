@@ -11,26 +11,10 @@ QString statusRequest(const QString& presenceHost, const QString& number)
            QLatin1String(":9");
 }
 
-QString statusRequest(const QString& number)
-{
-    return statusRequest(QString::fromUtf8(BuildConfig::PresenceHost), number);
-}
-
 QString onlineImage(const QString& imageHost)
 {
     return QLatin1String("http://") + imageHost +
            QLatin1String("/qconn/wpa/button/button_old_91.gif");
-}
-
-QString onlineImage()
-{
-    return onlineImage(QString::fromUtf8(BuildConfig::ImageHost));
-}
-
-QString offlineImage(const QString& imageHost)
-{
-    return QLatin1String("http://") + imageHost +
-           QLatin1String("/qconn/wpa/button/button_old_90.gif");
 }
 
 QString versionFile(const QString& makerHost)

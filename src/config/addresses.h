@@ -10,10 +10,7 @@ namespace Addresses {
 inline const QString IgnoredAddress = QStringLiteral("http:///");
 
 QString statusRequest(const QString& presenceHost, const QString& number);
-QString statusRequest(const QString& number);
 QString onlineImage(const QString& imageHost);
-QString onlineImage();
-QString offlineImage(const QString& imageHost);
 QString versionFile(const QString& makerHost);
 QString versionFile();
 QString forum(const QString& makerHost);

@@ -12,7 +12,6 @@ inline const QString Checking = QStringLiteral("正在检测");
 inline const QString Online = QStringLiteral("在线");
 inline const QString Offline = QStringLiteral("离线");
 inline const QString Loaded = QStringLiteral("程序已加载完毕...");
-inline const QString FillIn = QStringLiteral("请补全信息..");
 inline const QString IncompleteInput = QStringLiteral("请输入补全信息..");
 inline const QString BadNumber = QStringLiteral("您输入的QQ号码有误!");
 } // namespace Texts
