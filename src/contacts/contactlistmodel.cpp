@@ -31,15 +31,6 @@ void ContactListModel::setText(int position, const QString& text)
     changed(position);
 }
 
-void ContactListModel::setIcons(int position, qint16 icon, qint16 smallIcon)
-{
-    if (!exists(position))
-        return;
-    m_entries[position - 1].icon = icon;
-    m_entries[position - 1].smallIcon = smallIcon;
-    changed(position);
-}
-
 void ContactListModel::markAllChecking()
 {
     if (m_entries.isEmpty())
@@ -93,7 +84,7 @@ void ContactListModel::setPictures(const QVector<QIcon>& pictures)
         emit dataChanged(index(0), index(count() - 1), {Qt::DecorationRole});
 }
 
-QString ContactListModel::stateDescription(qint16 icon)
+static QString stateDescription(qint16 icon)
 {
     switch (icon) {
     case ContactEntry::Online:

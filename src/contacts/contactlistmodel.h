@@ -37,7 +37,6 @@ public:
     int append(const QString& number, const QString& remark);
     void appendEntries(const QVector<ContactEntry>& entries);
     void setText(int position, const QString& text);
-    void setIcons(int position, qint16 icon, qint16 smallIcon);
     // Checking state (icons 3, "正在检测") on every entry at once.
     void markAllChecking();
     // Online or offline, text back from the remark.
@@ -50,7 +49,6 @@ public:
 
     // Pictures for icon indices 1..3; missing pictures leave entries without one.
     void setPictures(const QVector<QIcon>& pictures);
-    static QString stateDescription(qint16 icon);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;

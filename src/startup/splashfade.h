@@ -21,9 +21,6 @@ public:
     // Timer2: shows 255 − FadeOutLevel, then steps it; above 240 the main window takes over.
     Tick fadeOutTick();
 
-    quint8 fadeInLevel() const { return m_fadeIn; }
-    quint8 fadeOutLevel() const { return m_fadeOut; }
-
 private:
     quint8 m_fadeIn = 0;
     quint8 m_fadeOut = 0;
