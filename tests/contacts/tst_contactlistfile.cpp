@@ -103,7 +103,6 @@ class TestContactListFile final : public QObject
     QTemporaryDir m_dir;
 
 private slots:
-
     void savesExactly_data()
     {
         QTest::addColumn<QByteArray>("before");
