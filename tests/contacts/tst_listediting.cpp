@@ -27,8 +27,6 @@ private slots:
     void guards();
     void deleteAndClear_data();
     void deleteAndClear();
-    void duringARunningRefresh_data();
-    void duringARunningRefresh();
 
 private:
     void open(const QStringList& remarks);
@@ -277,49 +275,6 @@ void ListEditingTest::deleteAndClear()
     QCOMPARE(remarks(), remarksAfter);
     QCOMPARE(m_form->statusText(), status);
     QCOMPARE(QFileInfo(m_folder->file(QStringLiteral("QQlist.cfg"))).size(), 0); // not saved yet
-}
-
-void ListEditingTest::duringARunningRefresh_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::newRow("add with refresh") << "tjqq";
-    QTest::newRow("edit with refresh") << "xg";
-    QTest::newRow("delete") << "scqq";
-    QTest::newRow("clear") << "qk";
-}
-
-void ListEditingTest::duringARunningRefresh()
-{
-    QFETCH(QString, command);
-    open({QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"), QStringLiteral("丁")});
-    m_server->setDelay(150);
-    m_fakes->boxes.answers << 6 << 6;
-    bool started = false;
-    connect(m_server, &StandinServer::requestArrived, this, [&] {
-        if (std::exchange(started, true))
-            return;
-        QTimer::singleShot(0, this, [&] {
-            m_form->ui()->ListView1->selectPosition(2);
-            if (command == QLatin1String("tjqq") || command == QLatin1String("xg"))
-                whenModalOpens([](QWidget* dialog) {
-                    dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))
-                        ->setText(QStringLiteral("77777"));
-                    dialog->findChild<QLineEdit*>(QStringLiteral("Text2"))
-                        ->setText(QStringLiteral("新"));
-                    dialog->findChild<QCheckBox*>(QStringLiteral("Check1"))->setChecked(true);
-                    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")),
-                                      Qt::LeftButton);
-                });
-            m_form->findChild<QAction*>(command)->trigger();
-        });
-    });
-    QElapsedTimer clock;
-    clock.start();
-    m_form->sx_Click();
-    QVERIFY(started);
-    QVERIFY2(clock.elapsed() < 15000, "no refresh waited for ever");
-    for (int position = 1; position <= m_form->list().count(); ++position)
-        QVERIFY(m_form->list().at(position).icon != ContactEntry::Checking);
 }
 
 QTEST_MAIN(ListEditingTest)
