@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QRect>
 #include <QTemporaryDir>
+#include <QVariant>
 
 #include <functional>
 #include <optional>
@@ -10,10 +11,8 @@
 // The helpers answer true on success; on failure they have failed the running test with a word
 // on what went wrong, and the test function just returns.
 #define STEP(helperCall)                                                                           \
-    do {                                                                                           \
-        if (!(helperCall))                                                                         \
-            return;                                                                                \
-    } while (false)
+    if (!(helperCall))                                                                             \
+    return
 
 // Polls the condition every 50 ms while events run; true when it came true in time.
 bool pollUntil(const std::function<bool()>& condition, int timeoutMs);
@@ -23,6 +22,7 @@ bool pollUntil(const std::function<bool()>& condition, int timeoutMs);
                            int line = __builtin_LINE());
 [[nodiscard]] bool expect(bool ok, const QString& what, const char* file = __builtin_FILE(),
                           int line = __builtin_LINE());
+QByteArray readAll(const QString& path); // empty when there is no such file
 
 // A private X screen (Xvfb) worked from outside with xdotool, lanternix-standin on the port the
 // build's hosts point at, and a scratch folder for the logs and a $BROWSER script that only notes
@@ -32,25 +32,20 @@ class Desktop final
 public:
     struct Window
     {
-        QString id;
-        QString name;
+        QString id, name;
         QRect geometry; // on the screen; there is no window manager, so no frames either
     };
     class Program;
 
-    Desktop() = default;
     ~Desktop();
-    Desktop(const Desktop&) = delete;
-    Desktop& operator=(const Desktop&) = delete;
-
     [[nodiscard]] bool start();
     // A fresh log each time; false (test failed) when the stand-in cannot take the port.
     [[nodiscard]] bool startStandin(const QStringList& arguments);
     void stopStandin();
-    static quint16 port();
+    static quint16 port(); // of the build's hosts
     QString scratch(const QString& name) const { return m_scratch.filePath(name); }
 
-    QStringList requests() const;      // request targets in arrival order
+    QString standinLog() const;        // "<ms since start> <target>" lines
     QStringList statusNumbers() const; // the numbers of the status requests, in order
     int versionRequests() const;
     QStringList browserCalls() const;
@@ -58,13 +53,12 @@ public:
     [[nodiscard]] bool waitForStatusNumbers(const QStringList& numbers) const;
 
     QList<Window> windows(qint64 pid) const; // newest last
-    // Runs xdotool on this screen: the words of the command, then arguments taken as they are.
-    std::optional<QByteArray> xdotool(const QString& command, const QStringList& tail = {}) const;
+    // Runs xdotool on this screen; a word "%N" of the command stands for the Nth value.
+    std::optional<QByteArray> xdotool(const QString& command, const QVariantList& values) const;
 
 private:
     QTemporaryDir m_scratch;
-    QProcess m_xvfb;
-    QProcess m_standin;
+    QProcess m_xvfb, m_standin;
     QProcessEnvironment m_environment; // the screen and a bare session, for the program
 };
 
@@ -76,34 +70,29 @@ public:
 
     Program(const Desktop& desktop, const QString& folder);
     ~Program(); // a copy still running at the end of a test is ended
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
 
-    // Copies the program's executable into a folder, as a user installs it.
-    [[nodiscard]] static bool installInto(const QString& folder);
+    // Copies the executable into the folder the first time, as a user installs it, starts it
+    // and clicks the splash until the main window shows.
     [[nodiscard]] bool start();
     bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
     QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
     [[nodiscard]] bool waitForEnd();
-    [[nodiscard]] bool waitForSplash(); // the runtime files are written by then
-    [[nodiscard]] bool passSplash();
     [[nodiscard]] bool moveTo(QPoint to);
 
     // Right-clicks the list (over an entry, 1-based, or a blank spot for 0) until the menu opens.
     [[nodiscard]] bool openMenu(int overEntry = 0);
     [[nodiscard]] bool choose(MenuLine line);
     [[nodiscard]] bool addEntry(const QString& number, const QString& remark, bool refresh);
-    [[nodiscard]] bool deleteEntry(int position, const QString& answer);
     [[nodiscard]] bool quit(const QString& answer);
     [[nodiscard]] bool answerBox(const QString& key); // "alt+y", "Escape", "Return" ...
 
 private:
     std::optional<Window> find(const QString& name) const;
     std::optional<Window> waitForWindow(const QString& name);
-    [[nodiscard]] bool waitForGone(const QString& name);
     // Clicks a spot of the window, then types the text (when there is one) into what it focused.
     bool click(const Window& window, QPoint at, int button = 1, const QString& text = {}) const;
 
     const Desktop& m_desktop;
+    QString m_folder;
     QProcess m_process;
 };
