@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTest>
 
 #include <csignal>
@@ -18,8 +17,9 @@ const QString BoxTitle = u"Zeph系列软件"_s;
 const QString MenuName = u"Lanternix"_s; // a pop-up menu carries the program's name
 const QRect ListArea(16, 24, 601, 377);  // in the main window; there are no frames
 const QSize EntryGrid(80, 72);
+const QString Port = u"" LANTERNIX_MAKER_HOST ""_s.section(u':', 1); // of all three hosts
 
-// Each process goes when the test goes, even when ctest kills the test on a time-out: nothing is
+// The process goes when the test goes, even when ctest kills the test on a time-out: nothing is
 // left behind holding a display or the port.
 void endWithTest(QProcess& process)
 {
@@ -69,17 +69,16 @@ bool pollUntil(const std::function<bool()>& condition, int timeoutMs)
     return true;
 }
 
-bool waitFor(const std::function<bool()>& condition, int timeoutMs, const QString& what,
-             const char* file, int line)
+bool waitFor(const std::function<bool()>& condition, int timeoutMs, const QString& what)
 {
     return expect(pollUntil(condition, timeoutMs),
-                  u"timed out after %1 ms waiting for %2"_s.arg(timeoutMs).arg(what), file, line);
+                  u"timed out after %1 ms waiting for %2"_s.arg(timeoutMs).arg(what));
 }
 
-bool expect(bool ok, const QString& what, const char* file, int line)
+bool expect(bool ok, const QString& what)
 {
     if (!ok)
-        QTest::qFail(qPrintable(what), file, line);
+        QTest::qFail(qPrintable(what), __FILE__, __LINE__);
     return ok;
 }
 
@@ -91,15 +90,19 @@ Desktop::~Desktop()
 
 bool Desktop::start()
 {
-    // Xvfb picks a free display itself and names it once it takes connections.
+    // Xvfb picks a free display itself and names it once it listens; the first xdotool run that
+    // gets through shows that it takes connections (and that xdotool is there).
     m_xvfb.setStandardErrorFile(QProcess::nullDevice());
-    const QByteArray display = firstLine(
-        m_xvfb, u"Xvfb"_s, u"-displayfd 1 -screen 0 1280x800x24 -nolisten tcp"_s.split(u' '));
-    if (!expect(!display.isEmpty() && !QStandardPaths::findExecutable(u"xdotool"_s).isEmpty(),
-                u"no Xvfb screen, or no xdotool (tools/install-deps installs them)"_s))
-        return false;
+    const QByteArray display =
+        firstLine(m_xvfb, u"Xvfb"_s,
+                  u"-displayfd 1 -noreset -screen 0 1280x800x24 -nolisten tcp"_s.split(u' '));
     m_environment = QProcessEnvironment::systemEnvironment();
     m_environment.insert(u"DISPLAY"_s, ':' + QString::fromLatin1(display));
+    if (!expect(
+            !display.isEmpty() &&
+                pollUntil([this] { return xdotool(u"getmouselocation"_s, {}).has_value(); }, 10000),
+            u"no Xvfb screen, or no xdotool (tools/install-deps installs them)"_s))
+        return false;
     m_environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
     // xdg-open in a bare X session falls back to $BROWSER once no desktop and no registered
     // handler answers; XDG folders that do not exist make sure none does.
@@ -125,11 +128,9 @@ bool Desktop::startStandin(const QStringList& arguments)
     m_standin.setProcessChannelMode(QProcess::MergedChannels);
     const QByteArray said = firstLine(
         m_standin, QStringLiteral(STANDIN_PROGRAM),
-        QStringList{u"--port"_s, QString::number(port()), u"--log"_s, scratch(u"standin.log"_s)} +
-            arguments);
-    return expect(said.startsWith("PORT "), u"the stand-in cannot take port %1, which this "
-                                            "build's hosts point at: %2"_s.arg(port())
-                                                .arg(said));
+        QStringList{u"--port"_s, Port, u"--log"_s, scratch(u"standin.log"_s)} + arguments);
+    return expect(said.startsWith("PORT "),
+                  u"the stand-in cannot take port %1 of the build's hosts: %2"_s.arg(Port, said));
 }
 
 void Desktop::stopStandin()
@@ -137,20 +138,9 @@ void Desktop::stopStandin()
     stop(m_standin);
 }
 
-quint16 Desktop::port()
-{
-    // The maker's host, "127.0.0.1:PORT", as the build was configured.
-    return quint16(QStringLiteral(LANTERNIX_MAKER_HOST).section(u':', 1).toUInt());
-}
-
 QString Desktop::standinLog() const
 {
     return QString::fromUtf8(readAll(scratch(u"standin.log"_s)));
-}
-
-int Desktop::versionRequests() const
-{
-    return int(standinLog().count(u"/qqcx/jc/jc.txt\n"_s));
 }
 
 QStringList Desktop::browserCalls() const
@@ -171,17 +161,11 @@ QStringList Desktop::statusNumbers() const
 
 bool Desktop::waitForStatusNumbers(const QStringList& numbers) const
 {
-    // The refresh is over once the last status answer has led on to its picture.
+    // The refresh is over once the last status answer has led on to its picture; the log is
+    // shown when the test fails.
     static const QRegularExpression picture(u" /qconn/.*\n$"_s);
-    const QString wanted = numbers.join(u',');
-    return waitFor(
-               [&] {
-                   return statusNumbers().size() >= numbers.size() &&
-                          standinLog().contains(picture);
-               },
-               15000, u"the status requests for %1"_s.arg(wanted)) &&
-           expect(statusNumbers() == numbers,
-                  u"status requests %1, expected %2"_s.arg(statusNumbers().join(u','), wanted));
+    return waitFor([&] { return statusNumbers() == numbers && standinLog().contains(picture); },
+                   15000, u"the status requests for %1"_s.arg(numbers.join(u',')));
 }
 
 std::optional<QByteArray> Desktop::xdotool(const QString& command, const QVariantList& values) const
@@ -247,20 +231,23 @@ bool Desktop::Program::start()
     if (!expect(m_process.waitForStarted(5000), u"the program did not start"_s))
         return false;
     // The splash takes its click at any time, also while it fades in; a click that came before
-    // the window was ready is simply given again.
-    const auto passed = [this] { return !isRunning() || find(MainTitle); };
-    return expect(pollUntil(
-                      [&] {
-                          const QList<Window> shown = m_desktop.windows(m_process.processId());
-                          if (passed() || shown.isEmpty())
-                              return passed();
-                          const QRect splash = shown.constFirst().geometry;
-                          click(shown.constFirst(),
-                                QPoint(splash.width(), splash.height()) * 3 / 4);
-                          return pollUntil(passed, 4000);
-                      },
-                      30000) &&
-                      isRunning(),
+    // the window was ready is simply given again. Past it come the main window and perhaps the
+    // update check's box, which may hide the main window at once: only the splash is clicked.
+    const auto past = [this] {
+        const QList<Window> shown = m_desktop.windows(m_process.processId());
+        return !isRunning() || std::any_of(shown.cbegin(), shown.cend(), [](const Window& window) {
+            return window.name == MainTitle || window.name == BoxTitle;
+        });
+    };
+    const auto clickSplash = [&] {
+        const QList<Window> shown = m_desktop.windows(m_process.processId());
+        if (past() || shown.isEmpty() || shown.constFirst().name == BoxTitle)
+            return past();
+        const QRect splash = shown.constFirst().geometry;
+        click(shown.constFirst(), QPoint(splash.width(), splash.height()) * 3 / 4);
+        return pollUntil(past, 4000);
+    };
+    return expect(pollUntil(clickSplash, 30000) && isRunning(),
                   u"the main window did not follow the splash"_s);
 }
 

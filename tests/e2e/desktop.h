@@ -17,12 +17,9 @@
 // Polls the condition every 50 ms while events run; true when it came true in time.
 bool pollUntil(const std::function<bool()>& condition, int timeoutMs);
 // As pollUntil, but a time-out fails the test: "timed out after N ms waiting for <what>".
-[[nodiscard]] bool waitFor(const std::function<bool()>& condition, int timeoutMs,
-                           const QString& what, const char* file = __builtin_FILE(),
-                           int line = __builtin_LINE());
-[[nodiscard]] bool expect(bool ok, const QString& what, const char* file = __builtin_FILE(),
-                          int line = __builtin_LINE());
-QByteArray readAll(const QString& path); // empty when there is no such file
+bool waitFor(const std::function<bool()>& condition, int timeoutMs, const QString& what);
+bool expect(bool ok, const QString& what); // fails the test with what when not ok
+QByteArray readAll(const QString& path);   // empty when there is no such file
 
 // A private X screen (Xvfb) worked from outside with xdotool, lanternix-standin on the port the
 // build's hosts point at, and a scratch folder for the logs and a $BROWSER script that only notes
@@ -42,12 +39,10 @@ public:
     // A fresh log each time; false (test failed) when the stand-in cannot take the port.
     [[nodiscard]] bool startStandin(const QStringList& arguments);
     void stopStandin();
-    static quint16 port(); // of the build's hosts
     QString scratch(const QString& name) const { return m_scratch.filePath(name); }
 
     QString standinLog() const;        // "<ms since start> <target>" lines
     QStringList statusNumbers() const; // the numbers of the status requests, in order
-    int versionRequests() const;
     QStringList browserCalls() const;
     // Waits for exactly these status requests, the last one followed by its picture.
     [[nodiscard]] bool waitForStatusNumbers(const QStringList& numbers) const;
