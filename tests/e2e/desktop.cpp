@@ -16,15 +16,13 @@ const QString MainTitle = u"Zeph系列软件のLanternix【Aurel】"_s;
 const QString BoxTitle = u"Zeph系列软件"_s;
 const QString MenuName = u"Lanternix"_s; // a pop-up menu carries the program's name
 const QRect ListArea(16, 24, 601, 377);  // in the main window; there are no frames
-const QSize EntryGrid(80, 72);
 const QString Port = u"" LANTERNIX_MAKER_HOST ""_s.section(u':', 1); // of all three hosts
 
 // The process goes when the test goes, even when ctest kills the test on a time-out: nothing is
 // left behind holding a display or the port.
-void endWithTest(QProcess& process)
-{
+const auto endWithTest = [](QProcess& process) {
     process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-}
+};
 
 // Starts it and answers the first line it prints (empty when it ended or said nothing in time).
 QByteArray firstLine(QProcess& process, const QString& program, const QStringList& arguments)
@@ -32,24 +30,11 @@ QByteArray firstLine(QProcess& process, const QString& program, const QStringLis
     endWithTest(process);
     process.start(program, arguments);
     QByteArray said;
-    pollUntil(
-        [&] {
-            return (said += process.readAllStandardOutput()).contains('\n') ||
-                   process.state() == QProcess::NotRunning;
-        },
-        10000);
+    while (!said.contains('\n') && process.waitForReadyRead(10000))
+        said += process.readAllStandardOutput();
     return said.trimmed();
 }
 
-void stop(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate(); // Xvfb then takes its lock file and socket away
-    if (!process.waitForFinished(5000))
-        process.kill();
-    process.waitForFinished(5000);
-}
 } // namespace
 
 QByteArray readAll(const QString& path)
@@ -84,8 +69,10 @@ bool expect(bool ok, const QString& what)
 
 Desktop::~Desktop()
 {
-    stop(m_standin);
-    stop(m_xvfb);
+    stopStandin();
+    m_xvfb.terminate(); // Xvfb then takes its lock file and socket away
+    if (!m_xvfb.waitForFinished(5000))
+        m_xvfb.kill(); // and QProcess waits for the end
 }
 
 bool Desktop::start()
@@ -133,11 +120,6 @@ bool Desktop::startStandin(const QStringList& arguments)
                   u"the stand-in cannot take port %1 of the build's hosts: %2"_s.arg(Port, said));
 }
 
-void Desktop::stopStandin()
-{
-    stop(m_standin);
-}
-
 QString Desktop::standinLog() const
 {
     return QString::fromUtf8(readAll(scratch(u"standin.log"_s)));
@@ -148,24 +130,21 @@ QStringList Desktop::browserCalls() const
     return QString::fromUtf8(readAll(scratch(u"browser.txt"_s))).split(u'\n', Qt::SkipEmptyParts);
 }
 
-QStringList Desktop::statusNumbers() const
-{
-    // Only whole lines count: each is flushed as one.
-    static const QRegularExpression status(u"^\\d+ /pa\\?p=1:(.*):9\n"_s,
-                                           QRegularExpression::MultilineOption);
-    QStringList numbers;
-    for (const QRegularExpressionMatch& match : status.globalMatch(standinLog()))
-        numbers << match.captured(1);
-    return numbers;
-}
-
 bool Desktop::waitForStatusNumbers(const QStringList& numbers) const
 {
-    // The refresh is over once the last status answer has led on to its picture; the log is
-    // shown when the test fails.
+    // Only whole lines count: each is flushed as one. The refresh is over once the last status
+    // answer has led on to its picture; the log is shown when the test fails.
+    static const QRegularExpression status(u"^\\d+ /pa\\?p=1:(.*):9\n"_s,
+                                           QRegularExpression::MultilineOption);
     static const QRegularExpression picture(u" /qconn/.*\n$"_s);
-    return waitFor([&] { return statusNumbers() == numbers && standinLog().contains(picture); },
-                   15000, u"the status requests for %1"_s.arg(numbers.join(u',')));
+    const auto seen = [this] {
+        QStringList found;
+        for (const QRegularExpressionMatch& match : status.globalMatch(standinLog()))
+            found << match.captured(1);
+        return found;
+    };
+    return waitFor([&] { return seen() == numbers && standinLog().contains(picture); }, 15000,
+                   u"the status requests for %1"_s.arg(numbers.join(u',')));
 }
 
 std::optional<QByteArray> Desktop::xdotool(const QString& command, const QVariantList& values) const
@@ -181,9 +160,7 @@ std::optional<QByteArray> Desktop::xdotool(const QString& command, const QVarian
     if (process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
         process.exitCode() == 0)
         return process.readAllStandardOutput();
-    process.kill(); // when it hung
-    process.waitForFinished(5000);
-    return std::nullopt; // also when a search found nothing
+    return std::nullopt; // also when a search found nothing; QProcess ends one that hung
 }
 
 QList<Desktop::Window> Desktop::windows(qint64 pid) const
@@ -216,12 +193,6 @@ Desktop::Program::Program(const Desktop& desktop, const QString& folder)
     endWithTest(m_process);
 }
 
-Desktop::Program::~Program()
-{
-    m_process.kill();
-    m_process.waitForFinished(5000);
-}
-
 bool Desktop::Program::start()
 {
     const QString installed = QDir(m_folder).filePath(u"Lanternix"_s);
@@ -231,29 +202,18 @@ bool Desktop::Program::start()
     if (!expect(m_process.waitForStarted(5000), u"the program did not start"_s))
         return false;
     // The splash takes its click at any time, also while it fades in; a click that came before
-    // the window was ready is simply given again. Past it come the main window and perhaps the
-    // update check's box, which may hide the main window at once: only the splash is clicked.
-    const auto past = [this] {
-        const QList<Window> shown = m_desktop.windows(m_process.processId());
-        return !isRunning() || std::any_of(shown.cbegin(), shown.cend(), [](const Window& window) {
-            return window.name == MainTitle || window.name == BoxTitle;
-        });
-    };
+    // the window was ready is simply given again.
+    const auto passed = [this] { return !isRunning() || find(MainTitle); };
     const auto clickSplash = [&] {
         const QList<Window> shown = m_desktop.windows(m_process.processId());
-        if (past() || shown.isEmpty() || shown.constFirst().name == BoxTitle)
-            return past();
+        if (passed() || shown.isEmpty())
+            return passed();
         const QRect splash = shown.constFirst().geometry;
         click(shown.constFirst(), QPoint(splash.width(), splash.height()) * 3 / 4);
-        return pollUntil(past, 4000);
+        return pollUntil(passed, 4000);
     };
     return expect(pollUntil(clickSplash, 30000) && isRunning(),
                   u"the main window did not follow the splash"_s);
-}
-
-bool Desktop::Program::waitForEnd()
-{
-    return waitFor([this] { return !isRunning(); }, 15000, u"the program to end"_s);
 }
 
 std::optional<Desktop::Window> Desktop::Program::find(const QString& name) const
@@ -267,8 +227,8 @@ std::optional<Desktop::Window> Desktop::Program::find(const QString& name) const
 std::optional<Desktop::Window> Desktop::Program::waitForWindow(const QString& name)
 {
     std::optional<Window> window;
-    (void)waitFor([&] { return (window = find(name)).has_value(); }, 10000,
-                  u"the window \"%1\""_s.arg(name));
+    waitFor([&] { return (window = find(name)).has_value(); }, 10000,
+            u"the window \"%1\""_s.arg(name));
     return window;
 }
 
@@ -291,22 +251,19 @@ bool Desktop::Program::moveTo(QPoint to)
         u"cannot move the main window"_s);
 }
 
-bool Desktop::Program::openMenu(int overEntry)
+bool Desktop::Program::openMenu(bool overFirstEntry)
 {
-    // An entry's icon sits at the top of its grid cell, inside the list's one-pixel border; the
-    // menu is the selected entry's, so the entry is selected first. The list takes no clicks
-    // until the update check has passed: the right-click is given until the menu opens.
-    const int perRow = ListArea.width() / EntryGrid.width();
-    const QPoint at = overEntry == 0 ? ListArea.bottomRight() - QPoint(40, 36) // a blank spot
-                                     : ListArea.topLeft() + QPoint(41, 19) +
-                                           QPoint((overEntry - 1) % perRow * EntryGrid.width(),
-                                                  (overEntry - 1) / perRow * EntryGrid.height());
+    // The first entry's icon sits at the top left of the list; its menu is the selected entry's,
+    // so the entry is selected first. The list takes no clicks until the update check has
+    // passed: the right-click is given until the menu opens.
+    const QPoint at = overFirstEntry ? ListArea.topLeft() + QPoint(41, 19)
+                                     : ListArea.bottomRight() - QPoint(40, 36); // a blank spot
     const auto window = find(MainTitle);
     const auto opened = [&] {
         click(*window, at, 3);
         return pollUntil([this] { return find(MenuName).has_value(); }, 3000);
     };
-    return expect(window && (overEntry == 0 || click(*window, at)) && pollUntil(opened, 15000),
+    return expect(window && (!overFirstEntry || click(*window, at)) && pollUntil(opened, 15000),
                   u"the pop-up menu did not open over the list"_s);
 }
 
@@ -333,11 +290,6 @@ bool Desktop::Program::addEntry(const QString& number, const QString& remark, bo
                       click(*dialog, QPoint(280, 34)),
                   u"cannot fill in the add dialog"_s) &&
            waitFor([&] { return !find(title); }, 10000, u"the add dialog to take the entry"_s);
-}
-
-bool Desktop::Program::quit(const QString& answer)
-{
-    return openMenu() && choose(MenuLine::Quit) && answerBox(answer);
 }
 
 bool Desktop::Program::answerBox(const QString& key)

@@ -38,11 +38,14 @@ public:
     [[nodiscard]] bool start();
     // A fresh log each time; false (test failed) when the stand-in cannot take the port.
     [[nodiscard]] bool startStandin(const QStringList& arguments);
-    void stopStandin();
+    void stopStandin() // it keeps nothing to lose
+    {
+        m_standin.kill();
+        m_standin.waitForFinished(5000);
+    }
     QString scratch(const QString& name) const { return m_scratch.filePath(name); }
 
-    QString standinLog() const;        // "<ms since start> <target>" lines
-    QStringList statusNumbers() const; // the numbers of the status requests, in order
+    QString standinLog() const; // "<ms since start> <target>" lines
     QStringList browserCalls() const;
     // Waits for exactly these status requests, the last one followed by its picture.
     [[nodiscard]] bool waitForStatusNumbers(const QStringList& numbers) const;
@@ -63,22 +66,28 @@ class Desktop::Program final
 public:
     enum class MenuLine { Add, Edit, Delete, Chat, Refresh, Clear, About, Visit, Quit };
 
+    // A copy still running at the end of a test is ended by QProcess itself.
     Program(const Desktop& desktop, const QString& folder);
-    ~Program(); // a copy still running at the end of a test is ended
 
     // Copies the executable into the folder the first time, as a user installs it, starts it
     // and clicks the splash until the main window shows.
     [[nodiscard]] bool start();
     bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
     QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
-    [[nodiscard]] bool waitForEnd();
+    [[nodiscard]] bool waitForEnd()
+    {
+        return waitFor([this] { return !isRunning(); }, 15000, QStringLiteral("the program's end"));
+    }
     [[nodiscard]] bool moveTo(QPoint to);
 
-    // Right-clicks the list (over an entry, 1-based, or a blank spot for 0) until the menu opens.
-    [[nodiscard]] bool openMenu(int overEntry = 0);
+    // Right-clicks the list (over the first entry or a blank spot) until the menu opens.
+    [[nodiscard]] bool openMenu(bool overFirstEntry = false);
     [[nodiscard]] bool choose(MenuLine line);
     [[nodiscard]] bool addEntry(const QString& number, const QString& remark, bool refresh);
-    [[nodiscard]] bool quit(const QString& answer);
+    [[nodiscard]] bool quit(const QString& answer)
+    {
+        return openMenu() && choose(MenuLine::Quit) && answerBox(answer);
+    }
     [[nodiscard]] bool answerBox(const QString& key); // "alt+y", "Escape", "Return" ...
 
 private:
