@@ -9,9 +9,9 @@ extern "C" {
 
 // One synchronous GET of urlUtf8, redirects followed (at most 20). Returns the whole body
 // decoded from GB18030 as UTF-8 text (NUL-terminated; *lengthOut holds its length in bytes,
-// which also covers NUL characters inside the body), or a null pointer when the fetch fails:
-// no connection, an HTTP status of 400 or more, more than timeLimitMs in all, or a body
-// larger than sizeCap bytes. Needs a QCoreApplication; runs a local event loop meanwhile.
+// which also covers NUL characters inside the body), whatever the HTTP status: a server's error
+// page is a body too. A null pointer when no body came back: no connection, too many redirects,
+// more than timeLimitMs in all, an empty body, or a body larger than sizeCap bytes. Needs a QCoreApplication; runs a local event loop meanwhile.
 // The result belongs to the caller, who gives it back with Inet_Free.
 typedef char* (*InetOpenUrlFunction)(const char* urlUtf8, int timeLimitMs, int sizeCap,
                                      int* lengthOut);

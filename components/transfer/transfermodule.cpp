@@ -64,15 +64,24 @@ QByteArray fetch(const QUrl& url, int timeLimitMs, qint64 sizeCap)
 
     if (!failed) {
         body += reply->readAll();
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        failed = reply->error() != QNetworkReply::NoError || status >= 400 || status < 200 ||
-                 body.size() > sizeCap;
+        // A server's error page is an answer like any other; only a request that got no final
+        // answer at all (no connection, a redirect loop, a broken transfer) has failed.
+        const QNetworkReply::NetworkError error = reply->error();
+        const bool errorStatus = (error >= QNetworkReply::ContentAccessDenied &&
+                                  error <= QNetworkReply::UnknownContentError) ||
+                                 (error >= QNetworkReply::InternalServerError &&
+                                  error <= QNetworkReply::UnknownServerError);
+        const QVariant statusCode = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        const bool answered =
+            statusCode.isValid() && (error == QNetworkReply::NoError || errorStatus);
+        const int status = statusCode.toInt();
+        failed = !answered || (status >= 300 && status < 400) || body.size() > sizeCap;
     }
     reply->disconnect(&loop);
     delete reply;
-    if (failed)
+    if (failed || body.isEmpty())
         return QByteArray();
-    return body.isNull() ? QByteArray("") : body;
+    return body;
 }
 
 QString decode(const QByteArray& bytes)

@@ -9,6 +9,7 @@ Form3::Form3(const QString& number, const QString& remark, QWidget* parent)
     attach(m_ui->Text1, m_ui->Text2, m_ui->Check1, m_ui->Panel2, m_ui->Command1, m_ui->Command2);
     m_ui->Text1->setText(number);
     m_ui->Text2->setText(remark);
+    m_ui->Text1->setFocus();
 }
 
 Form3::~Form3() = default;

@@ -18,7 +18,6 @@ int WidgetMessageBoxes::show(const QString& text, int style, const QString& titl
     QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::Information, title,
                     displayText(text), QMessageBox::NoButton, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText); // remarks are shown as typed, never as markup
-    box.setAccessibleName(title);
 
     QPushButton* ok = nullptr;
     QPushButton* yes = nullptr;
@@ -41,7 +40,8 @@ int WidgetMessageBoxes::show(const QString& text, int style, const QString& titl
         box.setEscapeButton(ok); // Esc on a box with only OK answers OK
         break;
     }
-    // A Yes/No box has no escape: Esc and the close box do nothing, as on Windows.
+    // A Yes/No box gets no escape button of its own: Esc and the close box then answer No,
+    // which counts as No wherever such a box is asked.
 
     box.exec();
     QAbstractButton* clicked = box.clickedButton();

@@ -1,10 +1,18 @@
+#include "about/form4.h"
 #include "config/addresses.h"
+#include "contacts/form2.h"
+#include "contacts/form3.h"
 #include "fakeservices.h"
 #include "formdriver.h"
 #include "mainwindow/form1.h"
 #include "programfolderfixture.h"
 #include "standinserver.h"
 #include "ui_form1.h"
+#include "ui_form2.h"
+#include "ui_form3.h"
+#include "ui_form4.h"
+
+#include <QAccessible>
 
 #include <QFile>
 #include <QMenu>
@@ -49,6 +57,8 @@ private slots:
     void farewell_data();
     void farewell();
     void forumAndAbout();
+    void heardAsShown();
+    void firstFocus();
 
 private:
     void makeWindow(const QList<QPair<QString, QString>>& entries = {});
@@ -269,6 +279,54 @@ void Form1Test::forumAndAbout()
     });
     m_form->cxsm_Click(); // returns only when the modal box is closed
     QCOMPARE(aboutTitle, QStringLiteral("关于程序"));
+}
+
+namespace {
+QString heard(QObject* object, QAccessible::Text what = QAccessible::Name)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(what) : QStringLiteral("(none)");
+}
+} // namespace
+
+// A screen reader hears what a sighted user reads: the refresh summary, a dialog's refusal, the
+// about box's version line and the captions of the windows.
+void Form1Test::heardAsShown()
+{
+    StandinServer server;
+    QVERIFY(server.listen());
+    server.setOnline({"10001"});
+    makeWindow({{"10001", "同学"}});
+    QCOMPARE(heard(m_form), m_form->windowTitle());
+    m_form->refresh().setHosts(server.host(), server.host());
+    m_form->sx_Click();
+    const QString summary = QStringLiteral("列表刷新完毕,当前共有1个QQ,在线:1个,离线:0个");
+    QCOMPARE(m_form->statusText(), summary);
+    QCOMPARE(heard(m_form->ui()->Panel2), summary);
+
+    Form2 add;
+    add.ui()->Text1->setText(QStringLiteral("1234"));
+    add.ui()->Text2->setText(QStringLiteral("甲"));
+    add.ui()->Command1->click();
+    QCOMPARE(heard(add.ui()->Panel2), QStringLiteral("您输入的QQ号码有误!"));
+    QCOMPARE(heard(add.ui()->Text2), QStringLiteral("好友备注："));
+    QCOMPARE(heard(&add), QStringLiteral("添加QQ"));
+
+    Form4 about(m_fakes->launcher);
+    QCOMPARE(heard(about.ui()->Label10), QStringLiteral("版本号：2.2.33"));
+    QCOMPARE(heard(&about), QStringLiteral("关于程序"));
+}
+
+void Form1Test::firstFocus()
+{
+    Form2 add;
+    add.show();
+    QVERIFY(QTest::qWaitForWindowActive(&add));
+    QCOMPARE(add.focusWidget(), add.ui()->Check1);
+    Form3 edit(QStringLiteral("12345"), QStringLiteral("甲"));
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowActive(&edit));
+    QCOMPARE(edit.focusWidget(), edit.ui()->Text1);
 }
 
 QTEST_MAIN(Form1Test)

@@ -28,8 +28,8 @@ private slots:
                                          << "V2.2\r\n";
         QTest::newRow("GB18030") << QByteArray("\xb0\xe6\xb1\xbe V3 \x94\x39\xfc\x36") << "none"
                                  << QStringLiteral("版本 V3 😀");
-        QTest::newRow("404") << QByteArray() << "none"
-                             << "";
+        QTest::newRow("error page") << QByteArray() << "none"
+                                    << "<html><body><h1>404 Not Found</h1></body></html>\n";
         QTest::newRow("refused") << v22 << "refused"
                                  << "";
         QTest::newRow("never answers") << v22 << "never"

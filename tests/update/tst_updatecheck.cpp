@@ -66,7 +66,8 @@ void UpdateCheckTest::answers_data()
     QTest::newRow("V2.3") << QByteArray("V2.3") << "" << newerRow("V2.3");
     QTest::newRow("Chinese text") << QByteArray("\xd0\xc2\xb0\xe6") << "" << newerRow("新版");
     QTest::newRow("empty file") << QByteArray() << "" << failure;
-    QTest::newRow("no file") << QByteArray("V2.2") << "missing" << failure;
+    QTest::newRow("error page") << QByteArray("V2.2") << "missing"
+                                << newerRow("<html><body><h1>404 Not Found</h1></body></html>\n");
     QTest::newRow("no server") << QByteArray("V2.2") << "gone" << failure;
     QTest::newRow("never answers") << QByteArray("V2.2") << "silent" << failure;
 }
