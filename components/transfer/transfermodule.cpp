@@ -1,6 +1,6 @@
 // The transfer module: one blocking HTTP fetch for callers that want the whole answer at once.
 
-#include "inet.h"
+#include "transferapi.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,10 +1,10 @@
-#include "mainwindow/form1.h"
+#include "app/programassembly.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/launcher.h"
 #include "platform/programend.h"
 #include "platform/qtmediaplayer.h"
 #include "platform/widgetmessageboxes.h"
-#include "platform/windoweffects.h"
-#include "startup/form5.h"
+#include "startup/splashscreen.h"
 
 #include <QApplication>
 #include <QFont>
@@ -16,18 +16,13 @@ int main(int argc, char* argv[])
 
     WidgetMessageBoxes messageBoxes;
     SystemLauncher launcher;
-    SystemProgramEnd programEnd(launcher);
+    SystemProgramEnd programEnd;
     QtMediaPlayer media;
     Services services{messageBoxes, launcher, programEnd, media};
 
-    std::unique_ptr<Form1> mainWindow;
-    auto* splash = new Form5([&] {
-        mainWindow = std::make_unique<Form1>(services);
-        mainWindow->Form_Load();
-        WindowEffects::centreOnScreen(mainWindow.get());
-        mainWindow->show();
-        mainWindow->activateWindow();
-    });
+    std::unique_ptr<MainWindow> mainWindow;
+    auto* splash =
+        new SplashScreen([&] { mainWindow = ProgramAssembly::openMainWindow(services); });
     splash->show();
     return app.exec();
 }

@@ -4,9 +4,8 @@
 
 namespace Addresses {
 
-QString statusRequest(const QString& presenceHost, const QString& number)
+QString statusRequest(const QString& number, const QString& presenceHost)
 {
-    // The number goes in exactly as the user typed it: no trimming, no encoding.
     return QLatin1String("http://") + presenceHost + QLatin1String("/pa?p=1:") + number +
            QLatin1String(":9");
 }
@@ -27,33 +26,18 @@ QString versionFile()
     return versionFile(QString::fromUtf8(BuildConfig::MakerHost));
 }
 
-QString forum(const QString& makerHost)
-{
-    return QLatin1String("http://") + makerHost + QLatin1String("/bbs");
-}
-
 QString forum()
 {
-    return forum(QString::fromUtf8(BuildConfig::MakerHost));
+    return QLatin1String("http://") + QString::fromUtf8(BuildConfig::MakerHost) +
+           QLatin1String("/bbs");
 }
 
-QString forumCommand()
-{
-    return QLatin1String("explorer.exe ") + forum();
-}
-
-QString killCommand()
-{
-    return QLatin1String("taskkill /im ") + QLatin1String(BuildConfig::ExecutableName) +
-           QLatin1String(".exe /f");
-}
-
-QString chatUri(const QString& number)
+QString chat(const QString& number)
 {
     return QLatin1String("tencent://message/?uin=") + number;
 }
 
-QString mailUri(const QString& address)
+QString mail(const QString& address)
 {
     return QLatin1String("mailto:") + address;
 }

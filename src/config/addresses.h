@@ -2,25 +2,20 @@
 
 #include <QString>
 
-// Every address and command line the program hands to a server or to the system, built in one
-// place so the menu, the exit, the update check and the about box cannot drift apart.
+// Every address the program hands to a server or to another program, built in one place so that
+// the menu, the exit, the update check and the about box cannot drift apart. The hosts are the
+// build's unless a caller names its own.
 namespace Addresses {
 
-// Initial location of the status browser; a notification with it is ignored.
-inline const QString IgnoredAddress = QStringLiteral("http:///");
-
-QString statusRequest(const QString& presenceHost, const QString& number);
+// The status image of a number; the number goes in exactly as typed: no trimming, no encoding.
+QString statusRequest(const QString& number, const QString& presenceHost);
+// Where the status request of a user who is online ends.
 QString onlineImage(const QString& imageHost);
 QString versionFile(const QString& makerHost);
 QString versionFile();
-QString forum(const QString& makerHost);
 QString forum();
-QString forumCommand();
-QString killCommand();
-QString chatUri(const QString& number);
-QString mailUri(const QString& address);
-
-// Window styles handed to the launcher with a command line.
-enum WindowStyle { Hidden = 0, MinimizedFocus = 2 };
+// The QQ client's chat with a number, the number as typed.
+QString chat(const QString& number);
+QString mail(const QString& address);
 
 } // namespace Addresses

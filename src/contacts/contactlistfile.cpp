@@ -1,78 +1,99 @@
 #include "contacts/contactlistfile.h"
 
-#include "contacts/contactlistmodel.h"
+#include "config/logging.h"
 #include "contacts/profilestore.h"
-
-#include <QVector>
 
 namespace {
 const QString CountSection = QStringLiteral("MEUserData");
 const QString CountKey = QStringLiteral("Incout");
 const QString NumberKey = QStringLiteral("Imis1");
 const QString RemarkKey = QStringLiteral("Imis2");
-// The read buffers the list has always used: 49 bytes of the count, 199 of each value.
-constexpr qint16 CountBuffer = 50;
-constexpr qint16 ValueBuffer = 200;
-} // namespace
+// How much of each value the list reads: 49 bytes of the count, 199 of a number or remark.
+constexpr int CountBytes = 49;
+constexpr int ValueBytes = 199;
 
-namespace ContactListFile {
-
-void load(ProfileStore& store, const QString& path, ContactListModel& model)
-{
-    store.setFileName(path);
-    store.NewFile(path);
-    const int count = parseCount(store.Load_Key(CountSection, CountKey, CountBuffer));
-    if (count <= 0)
-        return;
-    QVector<ContactEntry> entries;
-    entries.reserve(count);
-    for (int i = 1; i <= count; ++i) {
-        const QString section = QString::number(i);
-        const QString remark = store.Load_Key(section, RemarkKey, ValueBuffer);
-        const QString number = store.Load_Key(section, NumberKey, ValueBuffer);
-        entries.append(ContactEntry{remark, number, remark});
-    }
-    // One insertion for the whole list keeps a load of thousands of entries quick.
-    model.appendEntries(entries);
-}
-
-bool save(ProfileStore& store, const ContactListModel& model)
-{
-    const int count = model.count();
-    store.Sav_Key(CountSection, CountKey, QString::number(count));
-    for (int i = 1; i <= count; ++i) {
-        const QString section = QString::number(i);
-        const ContactEntry& entry = model.at(i);
-        store.Sav_Key(section, NumberKey, entry.number);
-        store.Sav_Key(section, RemarkKey, entry.remark);
-    }
-    return store.commit();
-}
-
-// A number is what the old runtime's Val() would take from the start of the text: blanks are
-// skipped, then an optional sign and the ASCII digits that follow; whatever comes after them is
-// ignored (" 3" and "3abc" are 3, "3.9" is 3). No digits at all, or a minus sign, give 0; more
-// than MaxEntries gives MaxEntries.
+// The count as the file states it: blanks skipped, an optional sign and the digits that follow,
+// whatever comes after them ignored (" 3" and "3abc" are 3); no digits or a minus sign give 0.
 int parseCount(const QString& text)
 {
-    if (text.isEmpty())
-        return -1;
     const QStringView view = QStringView(text).trimmed();
     qsizetype at = 0;
-    bool negative = false;
-    if (at < view.size() && (view[at] == u'+' || view[at] == u'-')) {
-        negative = view[at] == u'-';
+    const bool negative = !view.isEmpty() && view[0] == u'-';
+    if (!view.isEmpty() && (view[0] == u'+' || view[0] == u'-'))
         ++at;
-    }
     qint64 value = 0;
-    for (; at < view.size() && view[at] >= u'0' && view[at] <= u'9'; ++at) {
-        value = value * 10 + (view[at].unicode() - u'0');
-        if (value > MaxEntries)
-            value = MaxEntries + 1; // stays bounded however many digits follow
-    }
-    if (negative)
-        return 0;
-    return int(qMin<qint64>(value, MaxEntries));
+    for (; at < view.size() && view[at] >= u'0' && view[at] <= u'9'; ++at)
+        value = qMin<qint64>(value * 10 + (view[at].unicode() - u'0'), ContactListFile::MaxEntries);
+    return negative ? 0 : int(value);
 }
 
-} // namespace ContactListFile
+QString reasonFor(const ProfileStore::CommitResult& result)
+{
+    switch (result.failure) {
+    case ProfileStore::Failure::None:
+        return QString();
+    case ProfileStore::Failure::NoModule:
+        return QStringLiteral("存储模块 IniEnV.ocx 无法加载");
+    case ProfileStore::Failure::FolderNotWritable:
+        return QStringLiteral("所在文件夹不允许写入");
+    case ProfileStore::Failure::FileReadOnly:
+        return QStringLiteral("列表文件是只读的");
+    case ProfileStore::Failure::DiskFull:
+        return QStringLiteral("磁盘空间不足");
+    case ProfileStore::Failure::FileUnreadable:
+        return QStringLiteral("列表文件无法读取");
+    case ProfileStore::Failure::WriteFailed:
+        break;
+    }
+    return result.detail.isEmpty() ? QStringLiteral("写入失败") : result.detail;
+}
+} // namespace
+
+ContactListFile::ContactListFile(std::unique_ptr<ProfileStore> store, const QString& path)
+    : m_store(std::move(store)), m_path(path)
+{}
+
+ContactListFile::~ContactListFile() = default;
+
+QVector<ContactEntry> ContactListFile::load()
+{
+    m_store->useFile(m_path);
+    if (!m_store->createFile(m_path))
+        qCWarning(lcList) << "list file" << m_path << "neither there nor creatable";
+    const int count = parseCount(m_store->readText(CountSection, CountKey, CountBytes));
+    QVector<ContactEntry> entries;
+    entries.reserve(count);
+    for (int number = 1; number <= count; ++number) {
+        const QString section = QString::number(number);
+        ContactEntry entry = ContactEntry::made(m_store->readText(section, NumberKey, ValueBytes),
+                                                m_store->readText(section, RemarkKey, ValueBytes));
+        entry.storedNumber = m_store->readBytes(section, NumberKey);
+        entry.storedRemark = m_store->readBytes(section, RemarkKey);
+        entries.append(entry);
+    }
+    return entries;
+}
+
+ContactListFile::SaveOutcome ContactListFile::save(const ContactListModel& list)
+{
+    const int count = qMin(list.count(), MaxEntries);
+    m_store->writeText(CountSection, CountKey, QString::number(count));
+    for (int row = 0; row < count; ++row) {
+        const QString section = QString::number(row + 1);
+        const ContactEntry& entry = list.at(row);
+        if (entry.storedNumber.isNull())
+            m_store->writeText(section, NumberKey, entry.number);
+        else
+            m_store->writeBytes(section, NumberKey, entry.storedNumber);
+        if (entry.storedRemark.isNull())
+            m_store->writeText(section, RemarkKey, entry.remark);
+        else
+            m_store->writeBytes(section, RemarkKey, entry.storedRemark);
+    }
+    const ProfileStore::CommitResult result = m_store->commit();
+    if (result.failure == ProfileStore::Failure::None)
+        return {};
+    const QString reason = reasonFor(result);
+    qCWarning(lcList) << "list not saved to" << m_path << ":" << reason << result.detail;
+    return {false, reason};
+}

@@ -1,20 +1,40 @@
 #pragma once
 
-#include <QString>
+#include "contacts/contactlistmodel.h"
 
-class ContactListModel;
+#include <QString>
+#include <QVector>
+#include <memory>
+
 class ProfileStore;
 
-// QQlist.cfg: read once when the main window loads, written once when the user leaves.
-namespace ContactListFile {
-inline const QString FileName = QStringLiteral("QQlist.cfg");
-// The largest list the program serves (positions are 16-bit).
-constexpr int MaxEntries = 32767;
+// QQlist.cfg: read once when the program starts, written once when the user leaves. Entries are
+// numbered sections from 1 under a count; an entry read from the file and not changed since is
+// written back byte for byte as it was read, while what is shown is the decoded value, cut after
+// 199 bytes as the list has always been read.
+class ContactListFile final
+{
+public:
+    static inline const QString FileName = QStringLiteral("QQlist.cfg");
+    // The largest list the program serves: positions are 16-bit numbers in the file's world.
+    static constexpr int MaxEntries = 32767;
 
-// Points the store at path, creates the file empty when missing and appends its entries.
-void load(ProfileStore& store, const QString& path, ContactListModel& model);
-// Writes the whole list in one transaction; false when nothing could be written.
-bool save(ProfileStore& store, const ContactListModel& model);
-// The entry count as the file states it: "" is -1 (no list), anything not a number is 0.
-int parseCount(const QString& text);
-} // namespace ContactListFile
+    struct SaveOutcome
+    {
+        bool saved = true;
+        QString reason; // why not, for the user
+    };
+
+    ContactListFile(std::unique_ptr<ProfileStore> store, const QString& path);
+    ~ContactListFile();
+
+    QString path() const { return m_path; }
+    // Creates the file empty when it is missing, then reads the entries it holds.
+    QVector<ContactEntry> load();
+    // Writes the whole list in one step; on failure the file stays as it was.
+    SaveOutcome save(const ContactListModel& list);
+
+private:
+    std::unique_ptr<ProfileStore> m_store;
+    QString m_path;
+};

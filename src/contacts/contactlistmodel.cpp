@@ -2,33 +2,19 @@
 
 #include "config/texts.h"
 
-ContactListModel::ContactListModel(QObject* parent) : QAbstractListModel(parent) {}
-
-int ContactListModel::append(const QString& number, const QString& remark)
+void ContactListModel::append(const ContactEntry& entry)
 {
-    const int row = count();
-    beginInsertRows(QModelIndex(), row, row);
-    m_entries.append(ContactEntry{remark, number, remark});
-    endInsertRows();
-    return row + 1;
+    appendEntries({entry});
 }
 
 void ContactListModel::appendEntries(const QVector<ContactEntry>& entries)
 {
     if (entries.isEmpty())
         return;
-    const int first = count();
-    beginInsertRows(QModelIndex(), first, first + int(entries.size()) - 1);
+    // One insertion for the whole list keeps a load of thousands of entries quick.
+    beginInsertRows(QModelIndex(), count(), count() + int(entries.size()) - 1);
     m_entries += entries;
     endInsertRows();
-}
-
-void ContactListModel::setText(int position, const QString& text)
-{
-    if (!exists(position))
-        return;
-    m_entries[position - 1].text = text;
-    changed(position);
 }
 
 void ContactListModel::markAllChecking()
@@ -36,30 +22,28 @@ void ContactListModel::markAllChecking()
     if (m_entries.isEmpty())
         return;
     for (ContactEntry& entry : m_entries) {
-        entry.icon = ContactEntry::Checking;
-        entry.smallIcon = ContactEntry::Checking;
+        entry.state = ContactEntry::State::Checking;
         entry.text = Texts::Checking;
     }
-    // One notification for the whole pass keeps a list of thousands quick.
     emit dataChanged(index(0), index(count() - 1));
 }
 
-void ContactListModel::setResult(int position, bool online)
+void ContactListModel::setResult(int row, bool online)
 {
-    if (!exists(position))
+    if (!exists(row))
         return;
-    ContactEntry& entry = m_entries[position - 1];
-    entry.icon = entry.smallIcon = online ? ContactEntry::Online : ContactEntry::Offline;
+    ContactEntry& entry = m_entries[row];
+    entry.state = online ? ContactEntry::State::Online : ContactEntry::State::Offline;
     entry.text = entry.remark;
-    changed(position);
+    changed(row);
 }
 
-void ContactListModel::remove(int position)
+void ContactListModel::remove(int row)
 {
-    if (!exists(position))
+    if (!exists(row))
         return;
-    beginRemoveRows(QModelIndex(), position - 1, position - 1);
-    m_entries.removeAt(position - 1);
+    beginRemoveRows(QModelIndex(), row, row);
+    m_entries.removeAt(row);
     endRemoveRows();
 }
 
@@ -70,30 +54,16 @@ void ContactListModel::clear()
     endResetModel();
 }
 
-int ContactListModel::usableSelection(int selectedPosition) const
+int ContactListModel::usableSelection(int selectedRow) const
 {
-    if (!exists(selectedPosition) || at(selectedPosition).text.isEmpty())
-        return 0;
-    return selectedPosition;
+    return exists(selectedRow) && !at(selectedRow).text.isEmpty() ? selectedRow : -1;
 }
 
-void ContactListModel::setPictures(const QVector<QIcon>& pictures)
+void ContactListModel::setStatePictures(const QVector<QIcon>& pictures)
 {
     m_pictures = pictures;
     if (!m_entries.isEmpty())
         emit dataChanged(index(0), index(count() - 1), {Qt::DecorationRole});
-}
-
-static QString stateDescription(qint16 icon)
-{
-    switch (icon) {
-    case ContactEntry::Online:
-        return Texts::Online;
-    case ContactEntry::Checking:
-        return Texts::Checking;
-    default:
-        return Texts::Offline;
-    }
 }
 
 int ContactListModel::rowCount(const QModelIndex& parent) const
@@ -103,27 +73,20 @@ int ContactListModel::rowCount(const QModelIndex& parent) const
 
 QVariant ContactListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= count())
+    if (!index.isValid() || !exists(index.row()))
         return {};
     const ContactEntry& entry = m_entries.at(index.row());
+    const int state = int(entry.state);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
         return entry.text;
     case Qt::DecorationRole:
-        if (entry.icon >= 1 && entry.icon <= m_pictures.size())
-            return m_pictures.at(entry.icon - 1);
-        return {};
-    case Qt::AccessibleDescriptionRole:
-        return stateDescription(entry.icon);
-    case NumberRole:
-        return entry.number;
-    case RemarkRole:
-        return entry.remark;
-    case IconRole:
-        return entry.icon;
-    case SmallIconRole:
-        return entry.smallIcon;
+        return state < m_pictures.size() ? m_pictures.at(state) : QVariant();
+    case Qt::AccessibleDescriptionRole: // a screen reader says what the picture shows
+        return entry.state == ContactEntry::State::Online     ? QStringLiteral("在线")
+               : entry.state == ContactEntry::State::Checking ? Texts::Checking
+                                                              : QStringLiteral("离线");
     default:
         return {};
     }
@@ -131,10 +94,11 @@ QVariant ContactListModel::data(const QModelIndex& index, int role) const
 
 bool ContactListModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    // In-place editing changes the shown text only; the remark stays what is stored.
-    if (!index.isValid() || role != Qt::EditRole || index.row() >= count())
+    // Editing in place changes the shown text only; the remark stays what is stored.
+    if (!index.isValid() || role != Qt::EditRole || !exists(index.row()))
         return false;
-    setText(index.row() + 1, value.toString());
+    m_entries[index.row()].text = value.toString();
+    changed(index.row());
     return true;
 }
 
@@ -145,8 +109,7 @@ Qt::ItemFlags ContactListModel::flags(const QModelIndex& index) const
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemNeverHasChildren;
 }
 
-void ContactListModel::changed(int position)
+void ContactListModel::changed(int row)
 {
-    const QModelIndex at = index(position - 1);
-    emit dataChanged(at, at);
+    emit dataChanged(index(row), index(row));
 }

@@ -1,54 +1,57 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QByteArray>
 #include <QIcon>
 #include <QString>
 #include <QVector>
 
-// One contact entry: what the list shows (text) and what it keeps (number, remark).
+// One contact entry: what the list shows, what it keeps, and for an entry read from the list
+// file the bytes it was stored as, so that saving writes it back exactly as it was read.
 struct ContactEntry
 {
-    QString text;   // the remark, or "正在检测" while checked, or what the user typed in place
-    QString number; // sub-item 1, exactly as typed
-    QString remark; // sub-item 2
-    qint16 icon = Offline;
-    qint16 smallIcon = Online;
+    enum class State { Offline, Online, Checking };
 
-    // Icon indices into the list's three pictures.
-    enum Icon : qint16 { Offline = 1, Online = 2, Checking = 3 };
+    QString text;   // the remark, "正在检测" while checked, or what the user typed in place
+    QString number; // exactly as typed
+    QString remark;
+    State state = State::Offline; // a new entry shows the offline picture until it is checked
+    QByteArray storedNumber;      // as in the list file; null for an entry made in this run
+    QByteArray storedRemark;
+
+    static ContactEntry made(const QString& number, const QString& remark)
+    {
+        return {remark, number, remark, State::Offline, {}, {}};
+    }
 };
 
-// The contact list while the program runs: 1-based positions, no keys, appended at the end,
-// never sorted, duplicates kept. The icon view shows it; everything else reads it by position.
+// The contact list while the program runs: rows from 0, appended at the end, never sorted,
+// duplicates kept. The icon view shows it; everything else reads it by row.
 class ContactListModel final : public QAbstractListModel
 {
     Q_OBJECT
 public:
-    enum Role { NumberRole = Qt::UserRole + 1, RemarkRole, IconRole, SmallIconRole };
-
-    explicit ContactListModel(QObject* parent = nullptr);
+    using QAbstractListModel::QAbstractListModel;
 
     int count() const { return int(m_entries.size()); }
-    bool exists(int position) const { return position >= 1 && position <= count(); }
-    // position must exist
-    const ContactEntry& at(int position) const { return m_entries.at(position - 1); }
+    bool exists(int row) const { return row >= 0 && row < count(); }
+    const ContactEntry& at(int row) const { return m_entries.at(row); } // row must exist
 
-    // Appends a new entry (text = remark, icons 1 and 2) and returns its position.
-    int append(const QString& number, const QString& remark);
+    void append(const ContactEntry& entry);
     void appendEntries(const QVector<ContactEntry>& entries);
-    void setText(int position, const QString& text);
-    // Checking state (icons 3, "正在检测") on every entry at once.
+    // Checking state and "正在检测" on every entry at once.
     void markAllChecking();
-    // Online or offline, text back from the remark.
-    void setResult(int position, bool online);
-    void remove(int position);
+    // Online or offline, the text back from the remark.
+    void setResult(int row, bool online);
+    void remove(int row);
     void clear();
 
-    // The entry an operation may use: position, or 0 when none is selected or its text is empty.
-    int usableSelection(int selectedPosition) const;
+    // The entry a command may use: the selected row, or -1 when there is none or its text is
+    // empty (a remark left empty in the list file, or a text erased in place).
+    int usableSelection(int selectedRow) const;
 
-    // Pictures for icon indices 1..3; missing pictures leave entries without one.
-    void setPictures(const QVector<QIcon>& pictures);
+    // Pictures for the offline, online and checking states; without them entries show none.
+    void setStatePictures(const QVector<QIcon>& pictures);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -56,7 +59,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    void changed(int position);
+    void changed(int row);
 
     QVector<ContactEntry> m_entries;
     QVector<QIcon> m_pictures;

@@ -1,52 +1,61 @@
 #include "contacts/entrydialog.h"
 
-#include "config/texts.h"
 #include "contacts/entryinput.h"
 #include "platform/windoweffects.h"
+#include "ui_entrydialog.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
-EntryDialog::EntryDialog(QWidget* parent) : QDialog(parent) {}
-
-void EntryDialog::attach(QLineEdit* number, QLineEdit* remark, QCheckBox* refresh,
-                         QLabel* messagePanel, QPushButton* ok, QPushButton* cancel)
+EntryDialog::EntryDialog(Mode mode, QWidget* parent, const QString& number, const QString& remark)
+    : QDialog(parent), m_ui(std::make_unique<Ui::EntryDialog>())
 {
-    m_number = number;
-    m_remark = remark;
-    m_refresh = refresh;
-    m_messagePanel = messagePanel;
-    setWindowIcon(QIcon());              // the dialogs carry no picture of their own
-    WindowEffects::centreOnScreen(this); // on the screen, not over the main window
-    connect(ok, &QPushButton::clicked, this, &EntryDialog::Command1_Click);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    m_ui->setupUi(this);
+    setWindowIcon(QIcon()); // the dialogs carry no picture of their own
+    WindowEffects::centreOnScreen(this);
+    connect(m_ui->okButton, &QPushButton::clicked, this, &EntryDialog::confirm);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    if (mode == Mode::Add) {
+        // The design's tab order begins with the tick: typing does not go into the number box.
+        m_ui->refreshAfterBox->setFocus();
+        return;
+    }
+    setWindowTitle(QStringLiteral("修改QQ"));
+    m_ui->refreshAfterBox->setText(QStringLiteral("修改后是否自动刷新QQ查询列表"));
+    m_ui->numberEdit->setText(number);
+    m_ui->remarkEdit->setText(remark);
+    // Changing an entry goes from its number onwards.
+    setTabOrder(m_ui->numberEdit, m_ui->remarkEdit);
+    setTabOrder(m_ui->remarkEdit, m_ui->okButton);
+    setTabOrder(m_ui->okButton, m_ui->cancelButton);
+    setTabOrder(m_ui->cancelButton, m_ui->refreshAfterBox);
+    m_ui->numberEdit->setFocus();
 }
+
+EntryDialog::~EntryDialog() = default;
 
 QString EntryDialog::number() const
 {
-    return m_number->text();
-}
-QString EntryDialog::remark() const
-{
-    return m_remark->text();
-}
-bool EntryDialog::refreshAfter() const
-{
-    return m_refresh->isChecked();
+    return m_ui->numberEdit->text();
 }
 
-void EntryDialog::Command1_Click()
+QString EntryDialog::remark() const
+{
+    return m_ui->remarkEdit->text();
+}
+
+bool EntryDialog::refreshAfter() const
+{
+    return m_ui->refreshAfterBox->isChecked();
+}
+
+void EntryDialog::confirm()
 {
     switch (EntryInput::check(number(), remark())) {
     case EntryInput::Verdict::Incomplete:
-        m_messagePanel->setText(Texts::IncompleteInput);
-        m_number->setFocus(); // the number box, even when only the remark is missing
+        m_ui->statusMessage->setText(QStringLiteral("请输入补全信息.."));
+        m_ui->numberEdit->setFocus(); // the number box, even when only the remark is missing
         return;
     case EntryInput::Verdict::BadNumber:
-        m_messagePanel->setText(Texts::BadNumber);
-        m_number->clear(); // the remark stays, the focus stays where it is
+        m_ui->statusMessage->setText(QStringLiteral("您输入的QQ号码有误!"));
+        m_ui->numberEdit->clear(); // the remark stays, the focus stays where it is
         return;
     case EntryInput::Verdict::Ok:
         accept();

@@ -1,33 +1,32 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+namespace Ui {
+class EntryDialog;
+}
 
-// What the add and the edit dialog share: the number and remark boxes, the refresh tick, and the
-// OK step that runs the input check and shows a failure in the dialog's own message panel.
-class EntryDialog : public QDialog
+// "添加QQ" and "修改QQ": collects a number, a remark and whether to refresh the list afterwards.
+// OK runs the input check and shows a refusal in the dialog's own status bar; the main window
+// stores what the dialog hands back.
+class EntryDialog final : public QDialog
 {
     Q_OBJECT
 public:
+    enum class Mode { Add, Edit };
+
+    // An edit starts from the entry's number and remark; an add from empty boxes.
+    EntryDialog(Mode mode, QWidget* parent = nullptr, const QString& number = {},
+                const QString& remark = {});
+    ~EntryDialog() override;
+
     QString number() const;
     QString remark() const;
     bool refreshAfter() const;
 
-protected:
-    explicit EntryDialog(QWidget* parent);
-    // Called by the dialog once its design is set up.
-    void attach(QLineEdit* number, QLineEdit* remark, QCheckBox* refresh, QLabel* messagePanel,
-                QPushButton* ok, QPushButton* cancel);
-
 private:
-    void Command1_Click();
+    void confirm();
 
-    QLineEdit* m_number = nullptr;
-    QLineEdit* m_remark = nullptr;
-    QCheckBox* m_refresh = nullptr;
-    QLabel* m_messagePanel = nullptr;
+    std::unique_ptr<Ui::EntryDialog> m_ui;
 };

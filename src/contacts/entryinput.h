@@ -2,22 +2,16 @@
 
 #include <QString>
 
-// The check both entry dialogs run on OK, in order: complete, 5–11 characters, numeric.
+// The check the entry dialog runs on OK, in this order: both boxes filled, a number of 5 to 11
+// characters, and one that reads as a number.
 namespace EntryInput {
 enum class Verdict { Ok, Incomplete, BadNumber };
 
 Verdict check(const QString& number, const QString& remark);
 
-// Whether the whole text reads as a number, as the old locale-aware numeric-string test of the
-// Chinese Windows runtime reads it (decimal point ".", digit groups ","). Accepted:
-//  - blanks (spaces, tabs) before and after;
-//  - one sign, before the number or after it ("-12345", "12345-");
-//  - a currency sign "¥" or "￥" before the digits (after a leading sign, if any);
-//  - digits with "," between them as group separators ("1,234,567"; groups are not counted);
-//  - one decimal point, with digits on at least one side ("12345.6", ".5", "5.");
-//  - an exponent "e", "E", "d" or "D" with an optional sign and at least one digit ("1e10");
-//  - the runtime's radix literals "&H" + hexadecimal digits and "&O" + octal digits ("&H1F").
-// Everything else is refused: letters ("abcde", "1234a"), an empty text, a lone sign or point,
-// a separator at the start or end of the digits, two signs, blanks inside the number.
+// Whether the whole text reads as a decimal number as people write one: blanks around it, a sign
+// in front, "," between digit groups, one decimal point, an exponent ("-12345", " 1,234 ",
+// "12345.6", "1e10"). Letters, blanks inside and a lone sign or point are refused. The text is
+// kept as typed either way; the check only guards against what is plainly not a number.
 bool isNumeric(const QString& text);
 } // namespace EntryInput

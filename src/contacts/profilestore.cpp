@@ -1,100 +1,155 @@
 #include "contacts/profilestore.h"
 
-#include "platform/modules.h"
-#include "profile/profilemoduleapi.h"
+#include "config/logging.h"
+#include "platform/modulelibrary.h"
+#include "profile/profilestoreapi.h"
 
-#include <QByteArray>
 #include <algorithm>
 
-struct ProfileStore::Private
+struct ProfileStore::EntryPoints
 {
-    explicit Private(const QString& modulePath) : module(modulePath) {}
+    explicit EntryPoints(const ModuleLibrary& module)
+        : version(module.resolve<ProfileStoreAbiVersionFn>("profile_store_abi_version")),
+          create(module.resolve<ProfileStoreCreateFn>("profile_store_create")),
+          destroy(module.resolve<ProfileStoreDestroyFn>("profile_store_destroy")),
+          useFile(module.resolve<ProfileStoreUseFileFn>("profile_store_use_file")),
+          createFile(module.resolve<ProfileStoreCreateFileFn>("profile_store_create_file")),
+          readText(module.resolve<ProfileStoreReadTextFn>("profile_store_read_text")),
+          readBytes(module.resolve<ProfileStoreReadBytesFn>("profile_store_read_bytes")),
+          writeText(module.resolve<ProfileStoreWriteTextFn>("profile_store_write_text")),
+          writeBytes(module.resolve<ProfileStoreWriteBytesFn>("profile_store_write_bytes")),
+          commit(module.resolve<ProfileStoreCommitFn>("profile_store_commit")),
+          failureDetail(module.resolve<ProfileStoreFailureDetailFn>("profile_store_failure_detail"))
+    {}
 
-    Module module;
-    IniEnvStore* store = nullptr;
-    IniEnvDestroyFn destroy = nullptr;
-    IniEnvFileNameFn fileName = nullptr;
-    IniEnvNewFileFn newFile = nullptr;
-    IniEnvLoadKeyFn loadKey = nullptr;
-    IniEnvSavKeyFn savKey = nullptr;
-    IniEnvCommitFn commit = nullptr;
-    QByteArray buffer; // reused: the list load reads tens of thousands of values
+    // A module of another build, one that lacks an entry point or speaks another version, is
+    // taken for a missing one.
+    bool complete() const
+    {
+        return version && version() == PROFILE_STORE_ABI_VERSION && create && destroy && useFile &&
+               createFile && readText && readBytes && writeText && writeBytes && commit &&
+               failureDetail;
+    }
+
+    ProfileStoreAbiVersionFn version;
+    ProfileStoreCreateFn create;
+    ProfileStoreDestroyFn destroy;
+    ProfileStoreUseFileFn useFile;
+    ProfileStoreCreateFileFn createFile;
+    ProfileStoreReadTextFn readText;
+    ProfileStoreReadBytesFn readBytes;
+    ProfileStoreWriteTextFn writeText;
+    ProfileStoreWriteBytesFn writeBytes;
+    ProfileStoreCommitFn commit;
+    ProfileStoreFailureDetailFn failureDetail;
 };
 
-ProfileStore::ProfileStore(const QString& modulePath) : d(std::make_unique<Private>(modulePath))
+ProfileStore::ProfileStore(const QString& modulePath)
+    : m_module(std::make_unique<ModuleLibrary>(modulePath)),
+      m_call(std::make_unique<EntryPoints>(*m_module))
 {
-    Module& module = d->module;
-    const auto abiVersion = module.resolve<IniEnvAbiVersionFn>("IniEnv_AbiVersion");
-    const auto create = module.resolve<IniEnvCreateFn>("IniEnv_Create");
-    d->destroy = module.resolve<IniEnvDestroyFn>("IniEnv_Destroy");
-    d->fileName = module.resolve<IniEnvFileNameFn>("IniEnv_FileName");
-    d->newFile = module.resolve<IniEnvNewFileFn>("IniEnv_NewFile");
-    d->loadKey = module.resolve<IniEnvLoadKeyFn>("IniEnv_Load_Key");
-    d->savKey = module.resolve<IniEnvSavKeyFn>("IniEnv_Sav_Key");
-    d->commit = module.resolve<IniEnvCommitFn>("IniEnv_Commit");
-    // A module from another build that lacks an entry point or speaks another version is
-    // treated like a missing one: reading gives "", nothing is written.
-    if (!abiVersion || abiVersion() != INIENV_ABI_VERSION || !create || !d->destroy ||
-        !d->fileName || !d->newFile || !d->loadKey || !d->savKey || !d->commit)
+    if (!m_call->complete()) {
+        qCWarning(lcList) << "store module" << modulePath << "not usable:"
+                          << (m_module->isLoaded() ? QStringLiteral("entry points missing")
+                                                   : m_module->errorString());
         return;
-    d->store = create();
+    }
+    m_store = m_call->create();
 }
 
 ProfileStore::~ProfileStore()
 {
-    if (d->store)
-        d->destroy(d->store);
+    if (m_store)
+        m_call->destroy(m_store);
 }
 
-bool ProfileStore::isLoaded() const
+void ProfileStore::useFile(const QString& path)
 {
-    return d->store != nullptr;
+    if (m_store)
+        m_call->useFile(m_store, path.toUtf8().constData());
 }
 
-void ProfileStore::setFileName(const QString& path)
+bool ProfileStore::createFile(const QString& path)
 {
-    if (d->store)
-        d->fileName(d->store, path.toUtf8().constData());
+    return m_store && m_call->createFile(m_store, path.toUtf8().constData()) == 1;
 }
 
-bool ProfileStore::NewFile(const QString& path)
+QString ProfileStore::readText(const QString& section, const QString& key, int maxBytes)
 {
-    return d->store && d->newFile(d->store, path.toUtf8().constData()) != 0;
-}
-
-QString ProfileStore::Load_Key(const QString& section, const QString& key, qint16 bufferSize,
-                               bool showErrors)
-{
-    Q_UNUSED(showErrors) // the module never shows a message of its own
-    if (!d->store)
+    if (!m_store)
         return QString();
     const QByteArray sectionText = section.toUtf8();
     const QByteArray keyText = key.toUtf8();
     // Each byte of the file's text becomes at most three bytes of UTF-8.
-    const int enough = 3 * std::max<int>(bufferSize, 0) + 4;
-    if (d->buffer.size() < enough)
-        d->buffer.resize(enough);
-    int length = d->loadKey(d->store, sectionText.constData(), keyText.constData(), bufferSize,
-                            d->buffer.data(), int(d->buffer.size()));
-    if (length >= d->buffer.size()) {
-        d->buffer.resize(length + 1);
-        length = d->loadKey(d->store, sectionText.constData(), keyText.constData(), bufferSize,
-                            d->buffer.data(), int(d->buffer.size()));
-    }
-    if (length <= 0 || length >= d->buffer.size())
+    const int enough = 3 * std::max(maxBytes, 0) + 4;
+    if (m_buffer.size() < enough)
+        m_buffer.resize(enough);
+    const int length = m_call->readText(m_store, sectionText.constData(), keyText.constData(),
+                                        maxBytes, m_buffer.data(), int(m_buffer.size()));
+    if (length <= 0 || length >= m_buffer.size())
         return QString();
-    return QString::fromUtf8(d->buffer.constData(), length);
+    return QString::fromUtf8(m_buffer.constData(), length);
 }
 
-bool ProfileStore::Sav_Key(const QString& section, const QString& key, const QString& value,
-                           bool showErrors)
+QByteArray ProfileStore::readBytes(const QString& section, const QString& key)
 {
-    Q_UNUSED(showErrors)
-    return d->store && d->savKey(d->store, section.toUtf8().constData(), key.toUtf8().constData(),
-                                 value.toUtf8().constData()) != 0;
+    if (!m_store)
+        return QByteArray();
+    const QByteArray sectionText = section.toUtf8();
+    const QByteArray keyText = key.toUtf8();
+    const int length = m_call->readBytes(m_store, sectionText.constData(), keyText.constData(),
+                                         m_buffer.data(), int(m_buffer.size()));
+    if (length < 0)
+        return QByteArray();
+    if (length > m_buffer.size()) { // a value longer than any read so far
+        m_buffer.resize(length);
+        m_call->readBytes(m_store, sectionText.constData(), keyText.constData(), m_buffer.data(),
+                          length);
+    }
+    return QByteArray(m_buffer.constData(), length);
 }
 
-bool ProfileStore::commit()
+bool ProfileStore::writeText(const QString& section, const QString& key, const QString& value)
 {
-    return d->store && d->commit(d->store) != 0;
+    return m_store && m_call->writeText(m_store, section.toUtf8().constData(),
+                                        key.toUtf8().constData(), value.toUtf8().constData()) == 1;
+}
+
+bool ProfileStore::writeBytes(const QString& section, const QString& key, const QByteArray& bytes)
+{
+    return m_store &&
+           m_call->writeBytes(m_store, section.toUtf8().constData(), key.toUtf8().constData(),
+                              bytes.constData(), int(bytes.size())) == 1;
+}
+
+ProfileStore::CommitResult ProfileStore::commit()
+{
+    if (!m_store)
+        return {Failure::NoModule, m_module->errorString()};
+    const int result = m_call->commit(m_store);
+    if (result == PROFILE_STORE_SAVED)
+        return {};
+    CommitResult failed;
+    switch (result) {
+    case PROFILE_STORE_FOLDER_NOT_WRITABLE:
+        failed.failure = Failure::FolderNotWritable;
+        break;
+    case PROFILE_STORE_FILE_READ_ONLY:
+        failed.failure = Failure::FileReadOnly;
+        break;
+    case PROFILE_STORE_DISK_FULL:
+        failed.failure = Failure::DiskFull;
+        break;
+    case PROFILE_STORE_FILE_UNREADABLE:
+        failed.failure = Failure::FileUnreadable;
+        break;
+    default:
+        failed.failure = Failure::WriteFailed;
+        break;
+    }
+    QByteArray words(1024, Qt::Uninitialized);
+    const int length = m_call->failureDetail(m_store, words.data(), int(words.size()));
+    if (length > 0 && length < words.size())
+        failed.detail = QString::fromUtf8(words.constData(), length);
+    return failed;
 }

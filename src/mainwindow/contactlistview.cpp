@@ -26,22 +26,11 @@ ContactListView::ContactListView(QWidget* parent) : QListView(parent)
     setItemDelegate(new FocusedSelectionDelegate(this));
 }
 
-int ContactListView::selectedPosition() const
+int ContactListView::selectedRow() const
 {
     const QModelIndexList selected =
         selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
-    return selected.isEmpty() ? 0 : selected.first().row() + 1;
-}
-
-void ContactListView::selectPosition(int position)
-{
-    if (!model() || !selectionModel())
-        return;
-    const QModelIndex index = model()->index(position - 1, 0);
-    if (index.isValid())
-        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    else
-        selectionModel()->clearSelection();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void ContactListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,

@@ -10,9 +10,8 @@ class ContactListView final : public QListView
 public:
     explicit ContactListView(QWidget* parent = nullptr);
 
-    // 1-based position of the selected entry, 0 when none is selected.
-    int selectedPosition() const;
-    void selectPosition(int position);
+    // The selected entry's row, -1 when none is selected.
+    int selectedRow() const;
 
 signals:
     void rightButtonPressed();

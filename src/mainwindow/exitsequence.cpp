@@ -1,28 +1,29 @@
 #include "mainwindow/exitsequence.h"
 
 #include "config/addresses.h"
-#include "config/texts.h"
 #include "platform/launcher.h"
 #include "platform/messageboxes.h"
 #include "platform/programend.h"
 
-QString ExitSequence::question()
+void ExitSequence::leave(const Save& save, const QString& listPath)
 {
-    // Carriage returns alone, with one blank between them: thanks, a blank line, the question.
-    return QStringLiteral("感谢您对阿澄、对Zeph系列的软件的支持!") + QLatin1Char('\r') +
-           QLatin1Char(' ') + QLatin1Char('\r') +
-           QStringLiteral("是否退出并到论坛可以下载更多Zeph系列原创免费软件?");
-}
-
-bool ExitSequence::queryUnload(const std::function<void()>& save)
-{
-    const int answer =
-        m_boxes.show(question(), MessageBoxes::InformationYesNoCancel, Texts::BoxTitle);
-    if (answer != MessageBoxes::Yes && answer != MessageBoxes::No)
-        return true;
-    if (answer == MessageBoxes::Yes)
-        m_launcher.runCommand(Addresses::forumCommand(), Addresses::MinimizedFocus);
-    save();
+    // Carriage returns alone, a blank between them: the thanks, a blank line, the question.
+    const QString question = QStringLiteral("感谢您对阿澄、对Zeph系列的软件的支持!\r \r"
+                                            "是否退出并到论坛可以下载更多Zeph系列原创免费软件?");
+    const BoxAnswer answer = m_boxes.ask(question, BoxIcon::Information, BoxButtons::YesNoCancel);
+    if (answer != BoxAnswer::Yes && answer != BoxAnswer::No)
+        return;
+    if (answer == BoxAnswer::Yes)
+        m_launcher.openWebAddress(Addresses::forum());
+    const ContactListFile::SaveOutcome outcome = save();
+    if (!outcome.saved) {
+        // Ending now would lose the changes: the user frees the disk or the folder and leaves
+        // again.
+        m_boxes.tell(QStringLiteral("QQ列表未能保存!\r\n位置：%1\r\n原因：%2\r\n"
+                                    "列表仍保留在程序中,请解决问题后再退出程序.")
+                         .arg(listPath, outcome.reason),
+                     BoxIcon::Exclamation);
+        return;
+    }
     m_end.endEveryCopy();
-    return false;
 }

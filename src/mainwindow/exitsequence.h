@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contacts/contactlistfile.h"
+
 #include <QString>
 #include <functional>
 
@@ -7,19 +9,21 @@ class Launcher;
 class MessageBoxes;
 class ProgramEnd;
 
-// The farewell question on every close of the main window.
+// The farewell question on every close of the main window. Yes opens the forum, then saves the
+// list and ends every copy of the program; No does the same without the forum; Cancel keeps the
+// window. A list that cannot be saved is told, and the program stays open with it.
 class ExitSequence final
 {
 public:
+    using Save = std::function<ContactListFile::SaveOutcome()>;
+
     ExitSequence(MessageBoxes& boxes, Launcher& launcher, ProgramEnd& end)
         : m_boxes(boxes), m_launcher(launcher), m_end(end)
     {}
 
-    static QString question();
-
-    // Asks, and on Yes or No saves through save() and ends every copy of the program.
-    // Returns true when the window is to stay open (Cancel).
-    bool queryUnload(const std::function<void()>& save);
+    // Returns when the window is to stay open; otherwise the program has ended. listPath is
+    // where save() writes, for the box that tells of a failure.
+    void leave(const Save& save, const QString& listPath);
 
 private:
     MessageBoxes& m_boxes;

@@ -5,7 +5,8 @@ class MediaPlayer;
 class MessageBoxes;
 class ProgramEnd;
 
-// The system services the windows use, handed in so a test can put recording fakes in place.
+// The system services the windows use, handed in so that a test can put recording fakes in
+// their place.
 struct Services
 {
     MessageBoxes& messageBoxes;

@@ -2,25 +2,22 @@
 
 #include <QString>
 
-// Hands command lines and URIs to the system without waiting for them; failures stay silent.
+// Hands the user on to other programs: a web address to the browser, a chat to the QQ client, a
+// mail address to the mail program. Nothing is waited for and a failure stays silent.
 class Launcher
 {
 public:
     virtual ~Launcher() = default;
-    // windowStyle: 0 hidden, 2 minimised with focus.
-    virtual void runCommand(const QString& commandLine, int windowStyle) = 0;
-    // tencent:, mailto:, … go to the program the system has registered for the scheme.
-    virtual void openUri(const QString& uri) = 0;
+    virtual void openWebAddress(const QString& address) = 0;
+    virtual void openChat(const QString& number) = 0;
+    virtual void openMail(const QString& address) = 0;
 };
 
 // The launcher of the system the program runs on (one source file per system).
 class SystemLauncher final : public Launcher
 {
 public:
-    void runCommand(const QString& commandLine, int windowStyle) override;
-    void openUri(const QString& uri) override;
-
-    // What a command line becomes on this system: program and arguments; empty when the
-    // system has no equivalent. Pure, so every system's translation is testable.
-    static QStringList translate(const QString& commandLine);
+    void openWebAddress(const QString& address) override;
+    void openChat(const QString& number) override;
+    void openMail(const QString& address) override;
 };

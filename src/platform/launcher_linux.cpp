@@ -1,29 +1,32 @@
 #include "platform/launcher.h"
 
-#include <QDesktopServices>
+#include "config/addresses.h"
+#include "config/logging.h"
+
 #include <QProcess>
-#include <QUrl>
 
-// On Linux the Windows shell commands become the desktop's own openers.
-QStringList SystemLauncher::translate(const QString& commandLine)
+namespace {
+// The desktop's opener picks the program registered for the address's scheme; a scheme nobody
+// registered (tencent: without a QQ client) simply opens nothing.
+void openWithDesktop(const QString& address)
 {
-    static const QString explorer = QStringLiteral("explorer.exe ");
-    if (commandLine.startsWith(explorer, Qt::CaseInsensitive))
-        return {QStringLiteral("xdg-open"), commandLine.mid(explorer.size())};
-    return {};
+    if (!QProcess::startDetached(QStringLiteral("xdg-open"), {address}))
+        qCWarning(lcPlatform) << "xdg-open could not be started for" << address;
+}
+} // namespace
+
+void SystemLauncher::openWebAddress(const QString& address)
+{
+    openWithDesktop(address);
 }
 
-void SystemLauncher::runCommand(const QString& commandLine, int windowStyle)
+void SystemLauncher::openChat(const QString& number)
 {
-    Q_UNUSED(windowStyle) // the desktop decides how the browser's window opens
-    const QStringList program = translate(commandLine);
-    if (program.isEmpty())
-        return;
-    QProcess::startDetached(program.first(), program.mid(1));
+    // The number goes in as typed; QUrl would encode a blank in it.
+    openWithDesktop(Addresses::chat(number));
 }
 
-void SystemLauncher::openUri(const QString& uri)
+void SystemLauncher::openMail(const QString& address)
 {
-    // A scheme nobody registered simply does nothing, as on Windows.
-    QDesktopServices::openUrl(QUrl(uri, QUrl::TolerantMode));
+    openWithDesktop(Addresses::mail(address));
 }

@@ -1,32 +1,38 @@
 #include "platform/launcher.h"
 
+#include "config/addresses.h"
+#include "config/logging.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
 #include <qt_windows.h>
 
-QStringList SystemLauncher::translate(const QString& commandLine)
+void SystemLauncher::openWebAddress(const QString& address)
 {
-    return {commandLine};
-}
-
-void SystemLauncher::runCommand(const QString& commandLine, int windowStyle)
-{
-    // The exact command line, started without waiting, like the runtime's Shell function.
-    std::wstring line = commandLine.toStdWString();
+    // The shell opens the address in the default browser, whose window starts minimised.
+    std::wstring line = (QStringLiteral("explorer.exe ") + address).toStdWString();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = windowStyle == 2 ? SW_SHOWMINIMIZED : SW_HIDE;
+    startup.wShowWindow = SW_SHOWMINIMIZED;
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        qCWarning(lcPlatform) << "explorer.exe could not be started for" << address;
+        return;
     }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
 }
 
-void SystemLauncher::openUri(const QString& uri)
+void SystemLauncher::openChat(const QString& number)
 {
-    QDesktopServices::openUrl(QUrl(uri, QUrl::TolerantMode));
+    // The QQ client registers the tencent: scheme with the shell.
+    QDesktopServices::openUrl(QUrl(Addresses::chat(number), QUrl::TolerantMode));
+}
+
+void SystemLauncher::openMail(const QString& address)
+{
+    QDesktopServices::openUrl(QUrl(Addresses::mail(address), QUrl::TolerantMode));
 }

@@ -2,19 +2,20 @@
 
 #include <QString>
 
-// Modal message boxes, answered by the user in the program and by a script in tests.
+// Modal message boxes, all with the program's title; answered by the user in the program and by
+// a script in tests.
+enum class BoxIcon { Information, Exclamation };
+enum class BoxButtons { Ok, YesNo, YesNoCancel };
+enum class BoxAnswer { Ok, Yes, No, Cancel };
+
 class MessageBoxes
 {
 public:
-    enum Style {
-        Information = 64,
-        InformationYesNo = 68,
-        InformationYesNoCancel = 67,
-        Exclamation = 48
-    };
-    enum Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
-
     virtual ~MessageBoxes() = default;
-    // Shows text with the buttons and icon of style and returns the answer.
-    virtual int show(const QString& text, int style, const QString& title) = 0;
+    virtual BoxAnswer ask(const QString& text, BoxIcon icon, BoxButtons buttons) = 0;
+    // A box with an OK button only.
+    void tell(const QString& text, BoxIcon icon = BoxIcon::Information)
+    {
+        ask(text, icon, BoxButtons::Ok);
+    }
 };

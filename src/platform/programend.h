@@ -1,8 +1,6 @@
 #pragma once
 
-class Launcher;
-
-// Ending the program at once, without further close handlers.
+// Ending the program at once, without further close handlers and without saving.
 class ProgramEnd
 {
 public:
@@ -13,13 +11,10 @@ public:
     virtual void endNow() = 0;
 };
 
+// The system's way of ending programs (one source file per system).
 class SystemProgramEnd final : public ProgramEnd
 {
 public:
-    explicit SystemProgramEnd(Launcher& launcher) : m_launcher(launcher) {}
     void endEveryCopy() override;
     void endNow() override;
-
-private:
-    Launcher& m_launcher;
 };

@@ -1,5 +1,7 @@
 #include "platform/qtmediaplayer.h"
 
+#include "config/logging.h"
+
 #include <QAudioOutput>
 #include <QFileInfo>
 #include <QMediaPlayer>
@@ -13,9 +15,11 @@ QtMediaPlayer::~QtMediaPlayer()
 
 void QtMediaPlayer::playOnce(const QString& path, int volume)
 {
-    // A missing file is no error worth a word: the program just stays quiet.
-    if (!QFileInfo(path).isFile())
+    // Without its tune the program just stays quiet.
+    if (!QFileInfo(path).isFile()) {
+        qCWarning(lcPlatform) << "no music to play at" << path;
         return;
+    }
     if (!m_player) {
         m_player = new QMediaPlayer;
         m_output = new QAudioOutput;

@@ -3,47 +3,18 @@
 #include <QObject>
 #include <QString>
 
-class QNetworkAccessManager;
-class QNetworkReply;
-class QTimer;
-
-// The hidden browser that fetches status images. One navigation at a time; every navigation
-// ends in exactly one NavigateComplete2 with the address finally reached, written exactly as
-// the server wrote it (never normalised: an upper-case host must stay upper case), or with
-// ErrorAddress when the request fails, loops or runs past the time limit.
-class StatusBrowser final : public QObject
+// Fetches one status image at a time, following the server's redirects. Every navigation ends in
+// exactly one navigationCompleted, always from the event loop, never from inside navigate(), with
+// the address finally reached, written exactly as the server wrote it, or with an error address
+// when the request fails. A fake takes its place in tests.
+class StatusBrowser : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int DefaultTimeLimitMs = 10000;
-    static constexpr int MaxRedirects = 20;
-    static const QString ErrorAddress;
-
-    explicit StatusBrowser(QObject* parent = nullptr);
-    ~StatusBrowser() override;
-
-    bool Silent = false; // kept as state; this browser never shows dialogs anyway
-
-    // Starts a navigation; a navigation still running is dropped without a notification.
-    void Navigate(const QString& address);
-    void setTimeLimit(int milliseconds);
+    using QObject::QObject;
+    // Starts a navigation; one still running is dropped without a notification.
+    virtual void navigate(const QString& address) = 0;
 
 signals:
-    void NavigateComplete2(const QString& url);
-
-private:
-    void request(const QString& address);
-    void onMetaDataChanged(QNetworkReply* reply);
-    void onFinished(QNetworkReply* reply);
-    void answered(QNetworkReply* reply);
-    void drop();
-    void finish(const QString& url);
-
-    QNetworkAccessManager* m_network;
-    QNetworkReply* m_reply = nullptr;
-    QTimer* m_deadline;
-    QString m_current;        // address of the running request, as text
-    quint64 m_navigation = 0; // tells a late queued failure of an older navigation apart
-    int m_redirects = 0;
-    int m_timeLimitMs = DefaultTimeLimitMs;
+    void navigationCompleted(const QString& address);
 };

@@ -1,45 +1,30 @@
 #include "platform/transfer.h"
 
-#include "platform/modules.h"
-#include "transfer/inet.h"
+#include "config/logging.h"
+#include "platform/modulelibrary.h"
+#include "transfer/transferapi.h"
 
-struct ModuleTransfer::Private
+ModuleTransfer::ModuleTransfer(const QString& modulePath, int timeLimitMs)
+    : m_module(std::make_unique<ModuleLibrary>(modulePath)), m_timeLimitMs(timeLimitMs)
 {
-    explicit Private(const QString& modulePath) : module(modulePath) {}
-
-    // The module stays mapped after this object goes (QLibrary never unloads on destruction):
-    // Qt objects it made may still be waiting for deferred deletion.
-    Module module;
-    InetOpenUrlFunction openUrl = nullptr;
-    InetFreeFunction free = nullptr;
-};
-
-ModuleTransfer::ModuleTransfer(const QString& modulePath) : d(std::make_unique<Private>(modulePath))
-{
-    const auto openUrl = d->module.resolve<InetOpenUrlFunction>("Inet_OpenURL");
-    const auto free = d->module.resolve<InetFreeFunction>("Inet_Free");
-    if (openUrl && free) {
-        d->openUrl = openUrl;
-        d->free = free;
-    }
+    if (!m_module->isLoaded())
+        qCWarning(lcUpdate) << "transfer module" << modulePath
+                            << "not loaded:" << m_module->errorString();
 }
 
 ModuleTransfer::~ModuleTransfer() = default;
 
-bool ModuleTransfer::isLoaded() const
+QString ModuleTransfer::fetchText(const QString& address)
 {
-    return d->openUrl != nullptr;
-}
-
-QString ModuleTransfer::OpenURL(const QString& address)
-{
-    if (!isLoaded())
+    const auto fetch = m_module->resolve<TransferFetchTextFn>("transfer_fetch_text");
+    const auto release = m_module->resolve<TransferFreeTextFn>("transfer_free_text");
+    if (!fetch || !release)
         return QString();
     int length = 0;
-    char* text = d->openUrl(address.toUtf8().constData(), m_timeLimitMs, SizeCap, &length);
+    char* text = fetch(address.toUtf8().constData(), m_timeLimitMs, SizeCap, &length);
     if (!text)
         return QString();
     const QString result = QString::fromUtf8(text, length);
-    d->free(text);
+    release(text);
     return result;
 }

@@ -3,31 +3,31 @@
 #include <QString>
 #include <memory>
 
-// One synchronous fetch whose whole body comes back as text; empty when it fails.
+// One synchronous fetch whose whole body comes back as text, whatever the HTTP status; empty
+// only when no body came back at all.
 class Transfer
 {
 public:
     virtual ~Transfer() = default;
-    virtual QString OpenURL(const QString& address) = 0;
+    virtual QString fetchText(const QString& address) = 0;
 };
 
-// The transfer module (MSINET.OCX) loaded from the program folder. Without the module every
-// fetch fails, which the update check reports like any other failure.
+class ModuleLibrary;
+
+// The transfer module (MSINET.OCX) loaded from the program folder, with a time limit and a size
+// cap. Without the module every fetch comes back empty, which the update check takes for a
+// failure like any other.
 class ModuleTransfer final : public Transfer
 {
 public:
     static constexpr int TimeLimitMs = 20000;
     static constexpr int SizeCap = 1024 * 1024;
 
-    explicit ModuleTransfer(const QString& modulePath);
+    explicit ModuleTransfer(const QString& modulePath, int timeLimitMs = TimeLimitMs);
     ~ModuleTransfer() override;
-    QString OpenURL(const QString& address) override;
-    bool isLoaded() const;
-
-    void setTimeLimit(int milliseconds) { m_timeLimitMs = milliseconds; }
+    QString fetchText(const QString& address) override;
 
 private:
-    struct Private;
-    std::unique_ptr<Private> d;
-    int m_timeLimitMs = TimeLimitMs;
+    std::unique_ptr<ModuleLibrary> m_module;
+    int m_timeLimitMs;
 };

@@ -1,55 +1,83 @@
 #include "platform/widgetmessageboxes.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
+#include "config/texts.h"
 
-QString WidgetMessageBoxes::displayText(const QString& text)
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+// What the box's own label still shows in one piece; anything longer scrolls.
+constexpr int MaxLabelLines = 20;
+constexpr int MaxLabelCharacters = 2000;
+
+bool fitsInLabel(const QString& text)
 {
+    return text.size() <= MaxLabelCharacters && text.count(QLatin1Char('\n')) < MaxLabelLines;
+}
+
+// A long text goes into a read-only view of bounded size in place of the box's label, so that
+// the box and its buttons stay on the screen however long the text is.
+void showScrolling(QMessageBox& box, const QString& text)
+{
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!label || !grid) {
+        box.setText(text); // a Qt laid out otherwise: the whole text, however tall
+        return;
+    }
+    auto* view = new QPlainTextEdit(&box);
+    view->setReadOnly(true);
+    view->setPlainText(text);
+    const QRect screen = box.screen()->availableGeometry();
+    view->setFixedSize(qMin(520, screen.width() * 2 / 3), qMin(320, screen.height() / 2));
+    delete grid->replaceWidget(label, view);
+    label->hide();
+}
+} // namespace
+
+BoxAnswer WidgetMessageBoxes::ask(const QString& text, BoxIcon icon, BoxButtons buttons)
+{
+    // CR LF and CR alone each start a new line.
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
 
-int WidgetMessageBoxes::show(const QString& text, int style, const QString& title)
-{
-    const bool exclamation = style == Exclamation;
-    QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::Information, title,
-                    displayText(text), QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
+                    Texts::BoxTitle, QString(), QMessageBox::NoButton,
+                    QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText); // remarks are shown as typed, never as markup
 
-    QPushButton* ok = nullptr;
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
-    QPushButton* cancel = nullptr;
-    switch (style) {
-    case InformationYesNo:
-    case InformationYesNoCancel:
+    if (buttons == BoxButtons::Ok) {
+        QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+    } else {
         yes = box.addButton(QStringLiteral("是(&Y)"), QMessageBox::YesRole);
         no = box.addButton(QStringLiteral("否(&N)"), QMessageBox::NoRole);
-        if (style == InformationYesNoCancel) {
-            cancel = box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole);
-            box.setEscapeButton(cancel);
-        }
+        if (buttons == BoxButtons::YesNoCancel)
+            box.setEscapeButton(box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
+        // Without a Cancel button Esc and the close box answer No.
         box.setDefaultButton(yes);
-        break;
-    default:
-        ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
-        box.setDefaultButton(ok);
-        box.setEscapeButton(ok); // Esc on a box with only OK answers OK
-        break;
     }
-    // A Yes/No box gets no escape button of its own: Esc and the close box then answer No,
-    // which counts as No wherever such a box is asked.
+    if (fitsInLabel(shown))
+        box.setText(shown);
+    else
+        showScrolling(box, shown);
 
     box.exec();
+    if (buttons == BoxButtons::Ok)
+        return BoxAnswer::Ok;
     QAbstractButton* clicked = box.clickedButton();
     if (clicked && clicked == yes)
-        return Yes;
+        return BoxAnswer::Yes;
     if (clicked && clicked == no)
-        return No;
-    if (ok)
-        return Ok;
-    return Cancel;
+        return BoxAnswer::No;
+    return BoxAnswer::Cancel;
 }

@@ -6,8 +6,6 @@
 #include <QScreen>
 #include <QWidget>
 
-#include <cmath>
-
 namespace WindowEffects {
 
 void prepareLayered(QWidget* window)
@@ -37,19 +35,6 @@ QRegion roundRectRegion(int width, int height, int cornerWidth, int cornerHeight
 void setRegion(QWidget* window, const QRegion& region)
 {
     window->setMask(region);
-}
-
-int twipsToPixels(double twips, double twipsPerPixel)
-{
-    // nearbyint follows the default rounding mode: to nearest, halves to even.
-    return int(std::nearbyint(twips / twipsPerPixel));
-}
-
-double twipsPerPixel(const QWidget* window)
-{
-    const QScreen* screen = window->screen();
-    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-    return 1440.0 / (dpi > 0 ? dpi : 96.0);
 }
 
 void centreOnScreen(QWidget* window)

@@ -13,9 +13,6 @@ void setOpacity(QWidget* window, int alpha);
 // A rectangle 0,0,width,height with corner ellipses cornerWidth × cornerHeight.
 QRegion roundRectRegion(int width, int height, int cornerWidth, int cornerHeight);
 void setRegion(QWidget* window, const QRegion& region);
-// A length in twips to whole pixels, halves to even.
-int twipsToPixels(double twips, double twipsPerPixel);
-double twipsPerPixel(const QWidget* window);
 // Places a window of its current size in the middle of its screen's work area.
 void centreOnScreen(QWidget* window);
 } // namespace WindowEffects

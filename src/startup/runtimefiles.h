@@ -3,13 +3,11 @@
 #include <QString>
 #include <QVector>
 
-// One runtime file the program carries inside itself and writes into its folder at each start.
-struct SplashFile
-{
-    int resourceNumber;
-    QString fileName;
-};
-
+// The runtime files the program carries inside itself (resources CUSTOM/<number>) and writes into
+// its folder at every start, for the modules, the skin, the pictures and the tune to be used from
+// there. Each file is replaced whole under its name in the folder: a symbolic link of that name is
+// replaced by the file and what it points to stays untouched; a folder in the way stays, and the
+// one feature that needs the file goes without it.
 namespace RuntimeFiles {
 inline const QString SkinModule = QStringLiteral("SkinH_VB6.dll");
 inline const QString SkinSheet = QStringLiteral("skinh.she");
@@ -19,12 +17,15 @@ inline const QString Music = QStringLiteral("zeph.mp3");
 inline const QString ImageBundle = QStringLiteral("Image.ocx");
 inline const QString ProfileModule = QStringLiteral("IniEnV.ocx");
 
+struct Row
+{
+    int resourceNumber;
+    QString fileName;
+};
 // The rows in the order they are written.
-const QVector<SplashFile>& table();
-// The bytes carried under CUSTOM/<number>; empty when there is no such resource.
-QByteArray resource(int number);
-// Writes every row into folder, each replaced whole (temporary file, then rename), so a copy
-// that has a module mapped keeps working. A row that fails is skipped silently.
-// Returns how many rows were written.
+const QVector<Row>& table();
+
+// Writes every row into folder; a row that fails is skipped and the next one written. Returns how
+// many were written.
 int deploy(const QString& folder);
 } // namespace RuntimeFiles

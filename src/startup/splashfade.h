@@ -2,8 +2,10 @@
 
 #include <QtGlobal>
 
-// The splash's fades: two timers with two separate 8-bit counters. Each tick reports the
-// opacity to show; the fade-out's last tick (the one that shows 0) hands over to the main window.
+// The splash's two fades, each with an 8-bit level of its own, stepped by 15. Each tick reports
+// the opacity to show: the fade-in shows 0, 15, … 240, 255 and stops; the fade-out shows 255,
+// 240, … 15, 0, and its last tick is the moment to hand over to the main window. A fade-out that
+// starts in the middle of the fade-in begins at full opacity.
 class SplashFade final
 {
 public:
@@ -13,15 +15,13 @@ public:
     struct Tick
     {
         int opacity;
-        bool timerStops; // the fade-in is done, or (fade-out) it is time to hand over
+        bool timerStops; // the fade-in is done, or the fade-out has reached 0
     };
 
-    // Timer1: shows FadeInLevel, then steps it; above 240 the timer stops and the counter resets.
     Tick fadeInTick();
-    // Timer2: shows 255 − FadeOutLevel, then steps it; above 240 the main window takes over.
     Tick fadeOutTick();
 
 private:
     quint8 m_fadeIn = 0;
-    quint8 m_fadeOut = 0;
+    quint8 m_fadeOut = 0; // 255 minus the opacity shown
 };

@@ -2,47 +2,44 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class ContactListModel;
-class MessageBoxes;
 class StatusBrowser;
 
-// The status check of the whole list: one request at a time, waiting while the program stays
-// alive, and the classification of every answer with the summary at the end. Everything may
-// happen inside a wait, a second refresh included.
+// The status check of the whole list: every entry is marked as being checked, then asked for
+// one after the other, one request at a time, each answer classified as it comes, and the summary
+// reported once the last entry is done. The cycle waits while the program stays alive, so
+// anything may happen meanwhile: entries deleted or added, the list cleared, a second refresh
+// run to its end inside this one.
 class RefreshCycle final : public QObject
 {
     Q_OBJECT
 public:
-    using StatusText = std::function<void(const QString&)>;
+    enum class Announce { Yes, No };
+    static constexpr int WaitStepMs = 100;
 
-    RefreshCycle(ContactListModel& list, StatusBrowser& browser, MessageBoxes& boxes,
-                 StatusText statusText, QObject* parent = nullptr);
+    RefreshCycle(ContactListModel& list, StatusBrowser& browser, QObject* parent = nullptr);
 
-    // The service hosts; the build's hosts unless a test sets its own.
+    // The service hosts: the build's unless a test names its own.
     void setHosts(const QString& presenceHost, const QString& imageHost);
 
-    // The refresh; fromMenu adds the "please wait" status text. Returns when the cycle has ended.
-    void run(bool fromMenu);
-    // The browser's notification: classifies the entry at CheckIndex.
-    void classify(const QString& url);
+    // Returns once every entry has its answer. Announce::Yes reports the "please wait" text
+    // before the first request; a caller that wrote its own text leaves it standing.
+    void run(Announce announce);
 
-    static QString summary(int entries, int online, int offline);
-
-    qint16 CheckIndex = 0;
-    qint16 OnlineCount = 0;
-    qint16 OfflineCount = 0;
-
-    static constexpr double WaitStep = 0.1;
+signals:
+    void noEntries();
+    void statusMessage(const QString& text); // the "please wait" text and the summary
 
 private:
-    bool stillChecking(int position) const;
+    void classify(const QString& address);
+    bool stillChecking(int row) const;
 
     ContactListModel& m_list;
     StatusBrowser& m_browser;
-    MessageBoxes& m_boxes;
-    StatusText m_statusText;
     QString m_presenceHost;
     QString m_onlineImage;
+    int m_checkRow = -1; // the entry whose answer is awaited
+    int m_online = 0;
+    int m_offline = 0;
 };

@@ -1,38 +1,33 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
-class Launcher;
-class MessageBoxes;
-class ProgramEnd;
 class Transfer;
 
-// The one version check after start: only the exact answer "V2.2" lets the program run on.
+// The one version check after start: only the exact answer "V2.2" lets the program run on. Any
+// other answer, a server's error page included, announces a newer version; no answer at all is a
+// failure. The check decides; the main window shows the box and ends the program.
 class UpdateCheck final
 {
 public:
-    enum class Outcome { Failed, Current, Newer };
-
-    UpdateCheck(MessageBoxes& boxes, Launcher& launcher, ProgramEnd& end);
-
-    // The build's version file unless a test points the check elsewhere.
-    void setVersionAddress(const QString& address) { m_versionAddress = address; }
+    enum class Outcome { Current, Newer, Failed };
+    struct Verdict
+    {
+        Outcome outcome;
+        QString boxText; // what to tell the user; empty when the program is current
+    };
 
     static inline const QString OwnVersion = QStringLiteral("V2.2");
-    static Outcome evaluate(const QString& answer);
-    static QString newerVersionText(const QString& answer);
 
-    // Fetches the version file and acts on the answer. While a check is pending (its fetch or
-    // one of its boxes), a further call does nothing. onCurrent runs when the program may go on.
-    void run(Transfer& transfer, const std::function<void(const QString&)>& statusText,
-             const std::function<void()>& onCurrent);
-    bool isRunning() const { return m_running; }
+    // The build's version file unless a caller names another.
+    explicit UpdateCheck(const QString& versionAddress);
+    UpdateCheck();
+
+    Verdict run(Transfer& transfer) const;
 
 private:
-    MessageBoxes& m_boxes;
-    Launcher& m_launcher;
-    ProgramEnd& m_end;
+    // The answer as the check reads it: whole text, case-sensitive, nothing trimmed.
+    static Verdict judge(const QString& answer);
+
     QString m_versionAddress;
-    bool m_running = false;
 };

@@ -1,0 +1,48 @@
+// Modules load from exactly their file in the program folder, or not at all.
+
+#include "folders.h"
+#include "platform/modulelibrary.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstModuleLibrary final : public QObject
+{
+    Q_OBJECT
+private slots:
+    void loadsExactlyItsFile_data()
+    {
+        QTest::addColumn<QString>("module"); // what stands under the module's name
+        QTest::addColumn<int>("version");    // what its version call answers; 0: not loaded
+        QTest::newRow("the module, a planted one in subfolders") << "module" << 2;
+        QTest::newRow("nothing, a planted one in subfolders") << "nothing" << 0;
+        QTest::newRow("bytes that are no library") << "junk" << 0;
+    }
+    void loadsExactlyItsFile()
+    {
+        QFETCH(QString, module);
+        QFETCH(int, version);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("IniEnV.ocx");
+        if (module == "module")
+            QVERIFY(QFile::copy(PROFILE_MODULE, path));
+        if (module == "junk")
+            QVERIFY(writeFile(path, QByteArray(4096, '\x7f')));
+        for (const char* subfolder : {"haswell", "x86_64", "tls", "glibc-hwcaps/x86-64-v3"}) {
+            QVERIFY(QDir(folder.path()).mkpath(subfolder));
+            QVERIFY(QFile::copy(PLANTED_MODULE, folder.filePath(subfolder) + "/IniEnV.ocx"));
+        }
+        const QString mark = folder.filePath("planted-ran");
+        qputenv("PLANTED_MARK", mark.toLocal8Bit());
+
+        const ModuleLibrary library(path);
+        const auto call = library.resolve<int (*)()>("profile_store_abi_version");
+        QCOMPARE(call ? call() : 0, version);
+        QCOMPARE(library.isLoaded(), version != 0);
+        QCOMPARE(library.errorString().isEmpty(), version != 0);
+        QVERIFY2(!QFile::exists(mark), "the planted library ran");
+    }
+};
+
+QTEST_GUILESS_MAIN(TstModuleLibrary)
+#include "tst_modulelibrary.moc"
