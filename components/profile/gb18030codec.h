@@ -15,7 +15,6 @@ class Gb18030Codec final
 public:
     Gb18030Codec();
 
-    bool isValid() const { return m_encoder.isValid() && m_decoder.isValid(); }
     QByteArray encode(QStringView text);
     // Invalid bytes become U+FFFD, one per bad byte or sequence, a cut-off last character too.
     QString decode(QByteArrayView bytes);

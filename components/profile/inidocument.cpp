@@ -7,7 +7,7 @@
 #include <cstring>
 
 namespace {
-// What the Windows reader takes for blanks; LF never gets here, it ends the line.
+// What the Windows reader takes for blanks; CR and LF end the line before they get here.
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
@@ -90,11 +90,58 @@ LineParts splitLine(const char* data, qsizetype begin, qsizetype end)
     return parts;
 }
 
-qsizetype lineEnd(const QByteArray& source, qsizetype from)
+struct LineBounds
 {
-    const void* newline =
-        std::memchr(source.constData() + from, '\n', size_t(source.size() - from));
-    return newline ? static_cast<const char*>(newline) - source.constData() : source.size();
+    qsizetype end;  // where the line's text ends
+    qsizetype next; // where the next line starts
+};
+
+// Finds where lines end, front to back: at LF, CR LF or a CR alone, or where the data ends. The
+// next LF and the next CR are each found with memchr and kept until passed, so a file with one
+// kind of line end is searched for the other kind only once.
+class LineScanner
+{
+public:
+    LineScanner(const char* data, qsizetype size) : m_data(data), m_size(size) {}
+
+    LineBounds next(qsizetype from)
+    {
+        if (m_lf < from)
+            m_lf = find('\n', from);
+        if (m_cr < from)
+            m_cr = find('\r', from);
+        if (m_cr < m_lf)
+            return {m_cr, m_cr + 1 == m_lf && m_lf < m_size ? m_lf + 1 : m_cr + 1};
+        return {m_lf, m_lf < m_size ? m_lf + 1 : m_size};
+    }
+
+private:
+    qsizetype find(char c, qsizetype from) const
+    {
+        const void* found = std::memchr(m_data + from, c, size_t(m_size - from));
+        return found ? static_cast<const char*>(found) - m_data : m_size;
+    }
+
+    const char* m_data;
+    qsizetype m_size;
+    qsizetype m_lf = -1;
+    qsizetype m_cr = -1;
+};
+
+// The one line that starts at from.
+LineBounds lineBounds(const char* data, qsizetype from, qsizetype size)
+{
+    return LineScanner(data, size).next(from);
+}
+
+// Notepad starts UTF-8 files with it: reading skips it, writing keeps it.
+constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr qsizetype ByteOrderMarkSize = sizeof(ByteOrderMark) - 1;
+
+// A copy that is never null, so that an empty value stays apart from a missing one.
+QByteArray bytesOf(QByteArrayView bytes)
+{
+    return QByteArray(bytes.isEmpty() ? "" : bytes.data(), bytes.size());
 }
 
 // A lookup key for name without allocating: folded into buffer, which must outlive the result.
@@ -116,18 +163,39 @@ QByteArray folded(QByteArrayView name)
 // What a reader gets from the text after "=": up to a NUL, without one pair of matching quotes.
 QByteArray readValue(QByteArrayView written)
 {
+    if (written.isEmpty())
+        return bytesOf(written);
     if (const void* nul = std::memchr(written.data(), '\0', size_t(written.size())))
         written = written.first(static_cast<const char*>(nul) - written.data());
     const qsizetype size = written.size();
     if (size >= 2 && (written[0] == '"' || written[0] == '\'') && written[size - 1] == written[0])
         written = written.sliced(1, size - 2);
-    return written.toByteArray();
+    return bytesOf(written);
 }
 
-// The value as it has to stand in the file so that readValue gives it back unchanged.
-QByteArray writtenValue(QByteArrayView value)
+bool hasLineBreak(QByteArrayView name)
 {
-    QByteArray result = value.toByteArray();
+    for (const char c : name) {
+        if (c == '\r' || c == '\n' || c == '\0')
+            return true;
+    }
+    return false;
+}
+
+bool hasLineEnd(QByteArrayView value)
+{
+    for (const char c : value) {
+        if (c == '\r' || c == '\n')
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+// The value as it has to stand in the file so that readValue gives it back unchanged.
+QByteArray IniDocument::writtenValue(QByteArrayView value)
+{
+    QByteArray result = bytesOf(value);
     // One value is one line; the characters that would end or cut it become blanks.
     std::replace_if(
         result.begin(), result.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; },
@@ -142,16 +210,6 @@ QByteArray writtenValue(QByteArrayView value)
         return '"' + result + '"';
     return result;
 }
-
-bool hasLineBreak(QByteArrayView name)
-{
-    for (const char c : name) {
-        if (c == '\r' || c == '\n' || c == '\0')
-            return true;
-    }
-    return false;
-}
-} // namespace
 
 size_t IniDocument::hashName(QByteArrayView name, size_t seed)
 {
@@ -181,10 +239,10 @@ void IniDocument::parse()
     const char* foldedData = m_folded.constData();
 
     qint32 current = -1; // keys before any section, or in a repeated one, are never found
-    qsizetype at = 0;
+    LineScanner lines(data, size);
+    qsizetype at = m_source.startsWith(ByteOrderMark) ? ByteOrderMarkSize : 0;
     while (at < size) {
-        const qsizetype end = lineEnd(m_source, at);
-        const qsizetype next = end < size ? end + 1 : size;
+        const auto [end, next] = lines.next(at);
         const LineParts parts = splitLine(data, at, end);
         if (parts.kind == LineKind::Header) {
             const SectionName name{QByteArray::fromRawData(foldedData + parts.nameBegin,
@@ -222,36 +280,65 @@ qint32 IniDocument::findSection(QByteArrayView folded) const
 
 QByteArrayView IniDocument::lineValue(qsizetype line) const
 {
-    const LineParts parts = splitLine(m_source.constData(), line, lineEnd(m_source, line));
+    const char* data = m_source.constData();
+    const LineParts parts = splitLine(data, line, lineBounds(data, line, m_source.size()).end);
     return QByteArrayView(m_source).sliced(parts.valueBegin, parts.valueEnd - parts.valueBegin);
 }
 
 QByteArrayView IniDocument::lineName(qsizetype line) const
 {
-    const LineParts parts = splitLine(m_source.constData(), line, lineEnd(m_source, line));
+    const char* data = m_source.constData();
+    const LineParts parts = splitLine(data, line, lineBounds(data, line, m_source.size()).end);
     return QByteArrayView(m_source).sliced(parts.nameBegin, parts.nameEnd - parts.nameBegin);
 }
 
-QByteArray IniDocument::value(QByteArrayView section, QByteArrayView key) const
+const IniDocument::KeyState* IniDocument::findKey(QByteArrayView section, QByteArrayView key) const
 {
     section = trimmed(section);
     key = trimmed(key);
     if (section.isEmpty() || key.isEmpty())
-        return {};
+        return nullptr;
     QVarLengthArray<char, 64> sectionBuffer;
     const qint32 index = findSection(foldedView(section, sectionBuffer));
     if (index < 0)
-        return {};
+        return nullptr;
     QVarLengthArray<char, 64> keyBuffer;
     const auto it = m_keys.constFind(KeyId{index, foldedView(key, keyBuffer)});
-    if (it == m_keys.constEnd())
-        return {};
-    if (it->change >= 0)
-        return readValue(m_changes[size_t(it->change)].value);
-    return readValue(lineValue(it->line));
+    return it == m_keys.constEnd() ? nullptr : &it.value();
+}
+
+QByteArrayView IniDocument::storedOf(const KeyState& key) const
+{
+    if (key.change >= 0)
+        return m_changes[size_t(key.change)].value;
+    return lineValue(key.line);
+}
+
+QByteArray IniDocument::value(QByteArrayView section, QByteArrayView key) const
+{
+    const KeyState* found = findKey(section, key);
+    return found ? readValue(storedOf(*found)) : QByteArray();
+}
+
+QByteArray IniDocument::storedValue(QByteArrayView section, QByteArrayView key) const
+{
+    const KeyState* found = findKey(section, key);
+    return found ? bytesOf(storedOf(*found)) : QByteArray();
 }
 
 bool IniDocument::setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value)
+{
+    return set(section, key, writtenValue(value));
+}
+
+bool IniDocument::setStoredValue(QByteArrayView section, QByteArrayView key, QByteArrayView stored)
+{
+    if (hasLineEnd(stored))
+        return false;
+    return set(section, key, bytesOf(trimmed(stored)));
+}
+
+bool IniDocument::set(QByteArrayView section, QByteArrayView key, QByteArray stored)
 {
     section = trimmed(section);
     key = trimmed(key);
@@ -279,15 +366,27 @@ bool IniDocument::setValue(QByteArrayView section, QByteArrayView key, QByteArra
     const auto it = m_keys.find(KeyId{index, foldedView(key, keyBuffer)});
     if (it == m_keys.end()) {
         const qint32 change = qint32(m_changes.size());
-        m_changes.push_back(Change{key.toByteArray(), writtenValue(value), -1});
+        m_changes.push_back(Change{key.toByteArray(), std::move(stored), -1});
         m_keys.insert(KeyId{index, folded(key)}, KeyState{-1, change});
         m_sections[size_t(index)].added.push_back(change);
     } else if (it->change >= 0) {
-        m_changes[size_t(it->change)].value = writtenValue(value);
+        Change& change = m_changes[size_t(it->change)];
+        if (change.value == stored)
+            return true;
+        if (change.line >= 0 && lineValue(change.line) == QByteArrayView(stored)) {
+            // Back to what the line holds: the line is written as it stands again.
+            change = Change{};
+            it->change = -1;
+        } else {
+            change.value = std::move(stored);
+        }
     } else {
+        if (lineValue(it->line) == QByteArrayView(stored))
+            return true;
         it->change = qint32(m_changes.size());
-        m_changes.push_back(Change{{}, writtenValue(value), it->line});
+        m_changes.push_back(Change{{}, std::move(stored), it->line});
     }
+    ++m_edits;
     return true;
 }
 
@@ -302,21 +401,16 @@ void IniDocument::appendKey(QByteArray& out, QByteArrayView name, QByteArrayView
 void IniDocument::appendLines(QByteArray& out, qsizetype from, qsizetype to) const
 {
     const char* data = m_source.constData();
+    LineScanner lines(data, to);
     while (from < to) {
-        const void* newline = std::memchr(data + from, '\n', size_t(to - from));
-        if (!newline) {
-            out.append(data + from, to - from);
-            out.append("\r\n", 2);
-            return;
-        }
-        const qsizetype end = static_cast<const char*>(newline) - data;
-        if (end > from && data[end - 1] == '\r') {
-            out.append(data + from, end + 1 - from);
+        const LineBounds line = lines.next(from);
+        if (line.next == line.end + 2) {
+            out.append(data + from, line.next - from); // already ends in CR LF
         } else {
-            out.append(data + from, end - from);
+            out.append(data + from, line.end - from);
             out.append("\r\n", 2);
         }
-        from = end + 1;
+        from = line.next;
     }
 }
 
@@ -354,8 +448,7 @@ QByteArray IniDocument::toBytes() const
         if (edit.replaces) {
             const Change& change = m_changes[size_t(edit.index)];
             appendKey(out, lineName(change.line), change.value);
-            const qsizetype end = lineEnd(m_source, change.line);
-            at = end < m_source.size() ? end + 1 : end;
+            at = lineBounds(m_source.constData(), change.line, m_source.size()).next;
         } else {
             for (const qint32 change : m_sections[size_t(edit.index)].added)
                 appendKey(out, m_changes[size_t(change)].name, m_changes[size_t(change)].value);

@@ -8,16 +8,17 @@
 // A profile (INI) file held in memory: the bytes it was read from plus the changes made since.
 // Everything works on the file's own bytes (GB18030); names and values are never re-encoded.
 //
-// Reading follows the Windows profile reader: lines end at LF (a CR before it is dropped), blanks
-// around names and values are ignored, blank lines and lines starting with ";" carry nothing,
-// "[name]" opens a section (up to the last "]" on the line; "[name" without one opens nothing),
-// a line needs "=" to be a key, section and key names match whatever the case of their ASCII
-// letters, the first of two equal sections or keys wins, matching quotes around a value are
-// removed, and a value ends at a NUL byte.
+// Reading follows the Windows profile reader: a UTF-8 byte order mark at the very start is
+// skipped, lines end at LF, CR LF or a CR alone, blanks around names and values are ignored, blank
+// lines and lines starting with ";" carry nothing, "[name]" opens a section (up to the last "]" on
+// the line; "[name" without one opens nothing), a line needs "=" to be a key, section and key
+// names match whatever the case of their ASCII letters, the first of two equal sections or keys
+// wins, matching quotes around a value are removed, and a value ends at a NUL byte.
 //
 // Writing changes only what was set: an existing key keeps its line, a new key follows the last
-// key of its section, a new section goes to the end of the file. Every other line stays byte for
-// byte as it was; only line ends become CR LF.
+// key of its section, a new section goes to the end of the file. A value written the way it
+// already stands changes nothing. Every other line stays byte for byte as it was (a byte order
+// mark too); only line ends become CR LF.
 class IniDocument final
 {
 public:
@@ -30,13 +31,22 @@ public:
     // The stored value, blanks and quotes removed; a null QByteArray when the section or the key
     // is missing (an empty value is empty but not null).
     QByteArray value(QByteArrayView section, QByteArrayView key) const;
+    // The value's bytes exactly as they stand after "=", only the blanks around them left out;
+    // null when the section or the key is missing.
+    QByteArray storedValue(QByteArrayView section, QByteArrayView key) const;
     // Sets key in section, adding either where needed. Names are taken without surrounding
     // blanks; false (and nothing changed) for a name that could not be read back: empty, with a
     // line break, a key with "=" or starting with ";" or "[". Line breaks in the value are written
     // as blanks, and a value that would lose blanks or quotes on reading is written in quotes.
     bool setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value);
+    // Sets key in section to stand exactly as stored (blanks around it are left out, as on
+    // reading); false also for a value with a line break (CR or LF).
+    bool setStoredValue(QByteArrayView section, QByteArrayView key, QByteArrayView stored);
+    // How setValue writes value.
+    static QByteArray writtenValue(QByteArrayView value);
 
-    bool isModified() const { return !m_changes.empty(); }
+    // Counts the sets that changed the document; one that leaves it as it was does not count.
+    quint64 editCount() const { return m_edits; }
     const QByteArray& source() const { return m_source; }
     // The whole file as it is to be written.
     QByteArray toBytes() const;
@@ -87,12 +97,15 @@ private:
     struct Change
     {
         QByteArray name;     // key as written; empty when it replaces a line of the source
-        QByteArray value;    // as written (quoted where needed)
-        qsizetype line = -1; // the replaced line, or -1
+        QByteArray value;    // as stored (quoted where needed)
+        qsizetype line = -1; // the replaced line, or -1 (also once set back to what it replaced)
     };
 
     void parse();
     qint32 findSection(QByteArrayView folded) const;
+    const KeyState* findKey(QByteArrayView section, QByteArrayView key) const;
+    QByteArrayView storedOf(const KeyState& key) const;
+    bool set(QByteArrayView section, QByteArrayView key, QByteArray stored);
     QByteArrayView lineValue(qsizetype line) const;
     QByteArrayView lineName(qsizetype line) const;
     void appendLines(QByteArray& out, qsizetype from, qsizetype to) const;
@@ -103,6 +116,7 @@ private:
     std::vector<Section> m_sections;
     std::vector<qint32> m_newSections;
     std::vector<Change> m_changes;
+    quint64 m_edits = 0;
     QHash<SectionName, qint32> m_sectionIndex;
     QHash<KeyId, KeyState> m_keys;
 };

@@ -3,8 +3,46 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
+#include <algorithm>
+#include <cerrno>
 
-void ProfileFile::setFileName(const QString& path)
+namespace {
+// The file QSaveFile really replaces: a symlinked list file is written through to its target,
+// and the temporary file is made beside that target.
+QString targetPath(const QString& path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+// Writes all of bytes. A short write is tried again, so that a failure comes with its reason.
+bool writeAll(QIODevice& file, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+// Whether the disk holding folder lacks the whole blocks a file of size bytes takes.
+bool lacksRoom(const QString& folder, qint64 size)
+{
+    const QStorageInfo storage(folder);
+    if (!storage.isValid())
+        return false;
+    const qint64 block = std::max(storage.blockSize(), 1);
+    return storage.bytesAvailable() < (size + block - 1) / block * block;
+}
+} // namespace
+
+void ProfileFile::useFile(const QString& path)
 {
     if (path != m_fileName) {
         m_fileName = path;
@@ -17,7 +55,7 @@ void ProfileFile::setFileName(const QString& path)
     }
 }
 
-bool ProfileFile::newFile(const QString& path)
+bool ProfileFile::createFile(const QString& path)
 {
     if (path.isEmpty())
         return false;
@@ -30,21 +68,28 @@ bool ProfileFile::newFile(const QString& path)
     return QFileInfo(path).isFile();
 }
 
-std::optional<QByteArray> ProfileFile::readFile() const
+std::optional<QByteArray> ProfileFile::readFile(QString* detail) const
 {
-    if (m_fileName.isEmpty())
+    const auto fail = [detail](const QString& why) {
+        if (detail)
+            *detail = why;
         return std::nullopt;
+    };
+    if (m_fileName.isEmpty())
+        return fail(qt_error_string(ENOENT));
     const QFileInfo info(m_fileName);
     if (!info.exists())
         return QByteArray();
-    if (!info.isFile() || info.size() > MaxFileSize)
-        return std::nullopt;
+    if (!info.isFile())
+        return fail(qt_error_string(EISDIR));
+    if (info.size() > MaxFileSize)
+        return fail(qt_error_string(EFBIG));
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return fail(file.errorString());
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+        return fail(file.errorString());
     return bytes;
 }
 
@@ -57,31 +102,60 @@ IniDocument& ProfileFile::document()
     return *m_document;
 }
 
-QString ProfileFile::loadKey(const QString& section, const QString& key, int bufferSize)
+QString ProfileFile::readText(const QString& section, const QString& key, int maxBytes)
 {
-    if (bufferSize <= 1)
+    if (maxBytes <= 0)
         return QString();
     const QByteArray value = document().value(m_codec.encode(section), m_codec.encode(key));
     return m_codec.decode(
-        QByteArrayView(value).first(Gb18030Codec::prefixLength(value, qsizetype(bufferSize) - 1)));
+        QByteArrayView(value).first(Gb18030Codec::prefixLength(value, qsizetype(maxBytes))));
 }
 
-bool ProfileFile::saveKey(const QString& section, const QString& key, const QString& value)
+QByteArray ProfileFile::readBytes(const QString& section, const QString& key)
 {
-    Change change{m_codec.encode(section), m_codec.encode(key), m_codec.encode(value)};
-    if (!document().setValue(change.section, change.key, change.value))
+    return document().storedValue(m_codec.encode(section), m_codec.encode(key));
+}
+
+bool ProfileFile::writeText(const QString& section, const QString& key, const QString& value)
+{
+    return write(Change{m_codec.encode(section), m_codec.encode(key),
+                        IniDocument::writtenValue(m_codec.encode(value))});
+}
+
+bool ProfileFile::writeBytes(const QString& section, const QString& key, QByteArrayView stored)
+{
+    return write(Change{m_codec.encode(section), m_codec.encode(key), stored.toByteArray()});
+}
+
+bool ProfileFile::write(Change change)
+{
+    IniDocument& memory = document();
+    const quint64 edits = memory.editCount();
+    if (!memory.setStoredValue(change.section, change.key, change.stored))
         return false;
-    m_journal.push_back(std::move(change));
+    // A value written back as it stands is no change: nothing to replay, nothing to commit.
+    if (memory.editCount() != edits)
+        m_journal.push_back(std::move(change));
     return true;
 }
 
-bool ProfileFile::commit()
+ProfileStoreCommitResult ProfileFile::fail(ProfileStoreCommitResult result, const QString& detail)
 {
+    m_failureDetail = detail;
+    return result;
+}
+
+ProfileStoreCommitResult ProfileFile::commit()
+{
+    m_failureDetail.clear();
     if (m_journal.empty())
-        return true;
-    const std::optional<QByteArray> current = readFile();
+        return PROFILE_STORE_SAVED;
+    if (m_fileName.isEmpty())
+        return fail(PROFILE_STORE_WRITE_FAILED, qt_error_string(ENOENT));
+    QString detail;
+    const std::optional<QByteArray> current = readFile(&detail);
     if (!current)
-        return false;
+        return fail(PROFILE_STORE_FILE_UNREADABLE, detail);
     IniDocument& memory = document();
     std::optional<IniDocument> merged;
     const QByteArray& expected = m_written.isNull() ? memory.source() : m_written;
@@ -89,20 +163,52 @@ bool ProfileFile::commit()
         // Someone else changed the file since it was read: replay this session's keys onto it.
         merged.emplace(*current);
         for (const Change& change : m_journal)
-            merged->setValue(change.section, change.key, change.value);
+            merged->setStoredValue(change.section, change.key, change.stored);
     }
     const QByteArray bytes = (merged ? *merged : memory).toBytes();
 
-    QSaveFile file(m_fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return false;
+    // Keys set back to what the file holds leave nothing to write.
+    if (bytes != *current) {
+        const QString folder = QFileInfo(targetPath(m_fileName)).absolutePath();
+        const QFileInfo info(m_fileName);
+        if (info.exists()) {
+            // The owner's write bit decides, not access(): the program may run as root, who may
+            // write anything. Only a read-only disk is the folder's fault.
+            const bool ownerMayWrite = info.permissions().testFlag(QFileDevice::WriteOwner);
+            if (ownerMayWrite && !info.isWritable() && QStorageInfo(folder).isReadOnly())
+                return fail(PROFILE_STORE_FOLDER_NOT_WRITABLE, qt_error_string(EROFS));
+            if (!ownerMayWrite || !info.isWritable())
+                return fail(PROFILE_STORE_FILE_READ_ONLY, qt_error_string(EACCES));
+        }
+        bool opened = false;
+        bool written = false;
+        {
+            QSaveFile file(m_fileName);
+            opened = file.open(QIODevice::WriteOnly);
+            // QSaveFile's commit renames whatever its last flush left, even on a full disk, so
+            // the flush is checked here first.
+            written = opened && writeAll(file, bytes) && file.flush() && file.commit();
+            if (!written)
+                detail = file.errorString();
+            // Leaving the scope removes a temporary file that was not committed, so the disk
+            // is measured below as it was before.
+        }
+        if (!opened) {
+            return fail(QFileInfo(folder).isWritable() ? PROFILE_STORE_WRITE_FAILED
+                                                       : PROFILE_STORE_FOLDER_NOT_WRITABLE,
+                        detail);
+        }
+        if (!written) {
+            return fail(lacksRoom(folder, bytes.size()) ? PROFILE_STORE_DISK_FULL
+                                                        : PROFILE_STORE_WRITE_FAILED,
+                        detail);
+        }
+    }
     // The document in memory already holds what was written; parsing the file again would only
     // cost time. Once merged, the merged document is the one that matches the file.
     if (merged)
         m_document = std::move(merged);
     m_written = bytes;
     m_journal.clear();
-    return true;
+    return PROFILE_STORE_SAVED;
 }

@@ -12,9 +12,9 @@
 #include <QUrl>
 
 #include <algorithm>
-
 #include <cstdlib>
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -95,8 +95,8 @@ QString decode(const QByteArray& bytes)
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT char* Inet_OpenURL(const char* urlUtf8, int timeLimitMs, int sizeCap,
-                                            int* lengthOut)
+extern "C" Q_DECL_EXPORT char* transfer_fetch_text(const char* urlUtf8, int timeLimitMs,
+                                                   int sizeCap, int* lengthOut)
 {
     if (lengthOut)
         *lengthOut = 0;
@@ -122,7 +122,11 @@ extern "C" Q_DECL_EXPORT char* Inet_OpenURL(const char* urlUtf8, int timeLimitMs
     return result;
 }
 
-extern "C" Q_DECL_EXPORT void Inet_Free(char* text)
+extern "C" Q_DECL_EXPORT void transfer_free_text(char* text)
 {
     std::free(text);
 }
+
+// The loader's function types must match what is exported.
+static_assert(std::is_same_v<decltype(&transfer_fetch_text), TransferFetchTextFn>);
+static_assert(std::is_same_v<decltype(&transfer_free_text), TransferFreeTextFn>);
