@@ -58,7 +58,7 @@ ContactListFile::~ContactListFile() = default;
 QVector<ContactEntry> ContactListFile::load()
 {
     m_store->useFile(m_path);
-    if (!m_store->createFile(m_path))
+    if (m_store->isLoaded() && !m_store->createFile(m_path))
         qCWarning(lcList) << "list file" << m_path << "neither there nor creatable";
     const int count = parseCount(m_store->readText(CountSection, CountKey, CountBytes));
     QVector<ContactEntry> entries;

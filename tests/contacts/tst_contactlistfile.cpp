@@ -104,7 +104,7 @@ private slots:
         // Sections above the new count stay behind, untouched, and are not read.
         QTest::newRow("1 over 2") << TwoEntries << QStringList{"7|😀"}
                                   << QByteArray("[MEUserData]\r\nIncout=1\r\n[1]\r\nImis1=7\r\n"
-                                                "Imis2=\x95\x32\x82\x36\r\n[2]\r\nImis1=22\r\n"
+                                                "Imis2=\x94\x39\xFC\x36\r\n[2]\r\nImis1=22\r\n"
                                                 "Imis2=b\r\n");
         QTest::newRow("empty list") << TwoEntries << QStringList()
                                     << QByteArray(TwoEntries).replace("Incout=2", "Incout=0");
