@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QFile>
 #include <QTextStream>
 #include <QVector>
 #include <algorithm>
+#include <limits>
 
 #include <sys/resource.h>
 
@@ -12,6 +14,9 @@ inline void printFigure(const QString& figure, double result, double target, con
     QTextStream(stdout) << "BENCH;" << figure << ';' << QString::number(result, 'f', 3) << ';'
                         << QString::number(target, 'f', 3) << ';' << unit << Qt::endl;
 }
+
+// The result of a figure that could not be measured: tools/bench shows it as missed.
+inline constexpr double NotMeasured = std::numeric_limits<double>::infinity();
 
 inline double median(QVector<double> values)
 {
@@ -27,4 +32,16 @@ inline double processorSeconds()
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The most resident memory this process has held so far, in MB.
+inline double peakMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return NotMeasured;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return NotMeasured;
 }

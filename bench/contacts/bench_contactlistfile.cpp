@@ -1,24 +1,20 @@
 // Load and save of the largest list the program serves, through ProfileStore and the real
-// module, as the main window does at start and at exit.
+// module, as the program does at start and when the user leaves.
 
+#include "benchfigures.h"
 #include "contacts/contactlistfile.h"
 #include "contacts/contactlistmodel.h"
 #include "contacts/profilestore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <cstdio>
-#include <vector>
+#include <memory>
 
 namespace {
 constexpr int Runs = 5;
-constexpr double LoadTargetMs = 150;
-constexpr double SaveTargetMs = 150;
-constexpr double PeakMemoryTargetMb = 120;
+const QString Module = QStringLiteral(LANTERNIX_PROFILE_MODULE);
 
 // Numbers of 9 or 10 digits and remarks of 2 to 8 common Chinese characters.
 QVector<ContactEntry> sampleList(int count)
@@ -35,32 +31,14 @@ QVector<ContactEntry> sampleList(int count)
         const int length = 2 + int(random.bounded(7));
         for (int c = 0; c < length; ++c)
             remark += QChar(char16_t(0x4E00 + random.bounded(0x5000)));
-        entries.append(ContactEntry{remark, number, remark});
+        entries.append(ContactEntry::made(number, remark));
     }
     return entries;
 }
 
-double median(std::vector<double> values)
+std::unique_ptr<ContactListFile> openList(const QString& path)
 {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double peakMemoryMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return -1;
-}
-
-void report(const char* figure, double result, double target, const char* unit)
-{
-    std::printf("BENCH;%s;%.1f;%.1f;%s\n", figure, result, target, unit);
+    return std::make_unique<ContactListFile>(std::make_unique<ProfileStore>(Module), path);
 }
 } // namespace
 
@@ -68,48 +46,48 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    if (!dir.isValid())
+    if (!dir.isValid() || !ProfileStore(Module).isLoaded()) {
+        QTextStream(stderr) << "no folder, or the store module is not loadable: " << Module
+                            << Qt::endl;
         return 1;
+    }
     const QString path = dir.filePath(ContactListFile::FileName);
-    const QString module = QStringLiteral(LANTERNIX_PROFILE_MODULE);
     const int count = ContactListFile::MaxEntries;
-
     ContactListModel list;
     list.appendEntries(sampleList(count));
 
-    // Save: every run starts from a program that has just loaded the file, as at exit.
-    std::vector<double> saves;
+    // Save: every run starts from a program that has just loaded the file, as when leaving.
+    QVector<double> saves;
     for (int run = 0; run < Runs; ++run) {
-        ProfileStore store(module);
-        if (!store.isLoaded()) {
-            std::fprintf(stderr, "profile module not loadable: %s\n", qPrintable(module));
+        const auto file = openList(path);
+        file->load();
+        QElapsedTimer timer;
+        timer.start();
+        const ContactListFile::SaveOutcome outcome = file->save(list);
+        saves << timer.nsecsElapsed() / 1e6;
+        if (!outcome.saved) {
+            QTextStream(stderr) << "save failed: " << outcome.reason << Qt::endl;
             return 1;
         }
-        ContactListModel before;
-        ContactListFile::load(store, path, before);
-        QElapsedTimer timer;
-        timer.start();
-        if (!ContactListFile::save(store, list))
-            return 1;
-        saves.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
 
-    std::vector<double> loads;
+    QVector<double> loads;
     double peak = 0;
     for (int run = 0; run < Runs; ++run) {
-        ProfileStore store(module);
-        ContactListModel model;
+        const auto file = openList(path);
         QElapsedTimer timer;
         timer.start();
-        ContactListFile::load(store, path, model);
-        loads.push_back(double(timer.nsecsElapsed()) / 1e6);
-        if (model.count() != count || model.at(count).number != list.at(count).number)
+        const QVector<ContactEntry> entries = file->load();
+        loads << timer.nsecsElapsed() / 1e6;
+        if (entries.size() != count || entries.last().number != list.at(count - 1).number) {
+            QTextStream(stderr) << "the list read back differs from the one saved" << Qt::endl;
             return 1;
-        peak = std::max(peak, peakMemoryMb());
+        }
+        peak = std::max(peak, peakMegabytes());
     }
 
-    report("list load, 32767 entries (median of 5)", median(loads), LoadTargetMs, "ms");
-    report("list save, 32767 entries (median of 5)", median(saves), SaveTargetMs, "ms");
-    report("peak memory after load", peak, PeakMemoryTargetMb, "MB");
+    printFigure(QStringLiteral("list load, 32767 entries (median of 5)"), median(loads), 150, "ms");
+    printFigure(QStringLiteral("list save, 32767 entries (median of 5)"), median(saves), 150, "ms");
+    printFigure(QStringLiteral("peak memory after load"), peak, 120, "MB");
     return 0;
 }

@@ -1,24 +1,49 @@
+#include "app/programassembly.h"
 #include "benchfigures.h"
+#include "config/buildconfig.h"
 #include "contacts/contactlistfile.h"
 #include "contacts/profilestore.h"
 #include "fakes.h"
-#include "mainwindow/form1.h"
+#include "mainwindow/contactlistview.h"
+#include "mainwindow/mainwindow.h"
 #include "platform/programfolder.h"
 #include "platform/qtmediaplayer.h"
-#include "platform/widgetmessageboxes.h"
 #include "standinserver.h"
-#include "startup/form5.h"
 #include "startup/runtimefiles.h"
-#include "status/timeout.h"
+#include "startup/splashscreen.h"
+#include "status/responsivewait.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
-// Start-up figures: writing the runtime files, time to the splash's first paint, and how quiet
-// the program is while it waits.
+// Start-up figures: writing the runtime files, time to the splash's first paint, the memory the
+// largest list takes, and how quiet the program is while it waits.
 namespace {
+
+// The main window checks for an update at the build's maker host: it opens here only where that
+// host is on loopback, as in a build made by tools/lib.sh. 0 otherwise.
+quint16 loopbackMakerPort()
+{
+    const QString host = QString::fromUtf8(BuildConfig::MakerHost);
+    return host.startsWith(QLatin1String("127.0.0.1:")) ? host.section(u':', 1).toUShort() : 0;
+}
+
+ContactListModel& shownList(MainWindow& window)
+{
+    return *qobject_cast<ContactListModel*>(window.findChild<ContactListView*>()->model());
+}
+
+QProcess* startChild(const QStringList& arguments)
+{
+    auto* child = new QProcess;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child->setProcessEnvironment(environment);
+    child->start(QCoreApplication::applicationFilePath(), arguments);
+    return child;
+}
 
 // Child mode: start as the program does and report the splash's first paint on stdout.
 int firstPaintChild(int argc, char* argv[])
@@ -26,7 +51,7 @@ int firstPaintChild(int argc, char* argv[])
     QApplication app(argc, argv);
     QTemporaryDir folder;
     ProgramFolder::setOverride(folder.path());
-    auto* splash = new Form5([] {});
+    auto* splash = new SplashScreen([] {});
     struct PaintWatch final : QObject
     {
         bool eventFilter(QObject*, QEvent* event) override
@@ -43,67 +68,43 @@ int firstPaintChild(int argc, char* argv[])
     return app.exec();
 }
 
-double peakMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return 0;
-}
-
-// Child mode: the main window with the largest list, laid out and shown; prints the peak memory.
+// Child mode: the program opened on the folder with the largest list, every entry marked as
+// being checked as a refresh does; prints the entries shown and the peak memory.
 int bigListChild(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     ProgramFolder::setOverride(QString::fromLocal8Bit(argv[2]));
-    FakeMessageBoxes boxes;
-    FakeLauncher launcher;
-    FakeProgramEnd end;
-    FakeMedia media;
-    Services services{boxes, launcher, end, media};
-    Form1 window(services);
-    window.Form_Load();
-    window.show();
-    window.list().markAllChecking();
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 3000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    QTextStream(stdout) << "ENTRIES " << window.list().count() << " PEAK " << peakMegabytes()
-                        << Qt::endl;
+    FakeSystem system;
+    const std::unique_ptr<MainWindow> window = ProgramAssembly::openMainWindow(system.services);
+    ContactListModel& list = shownList(*window);
+    list.markAllChecking();
+    waitResponsively(3000);
+    QTextStream(stdout) << "ENTRIES " << list.count() << " PEAK " << peakMegabytes() << Qt::endl;
     return 0;
 }
 
-double bigListPeak(const QString& self)
+double bigListPeak()
 {
     QTemporaryDir folder;
     RuntimeFiles::deploy(folder.path());
     ContactListModel list;
-    QVector<ContactEntry> entries;
     const QString remarks = QStringLiteral("同学同事老王小李表哥朋友家人邻居");
-    for (int i = 0; i < ContactListFile::MaxEntries; ++i) {
-        const QString remark = remarks.mid(i % 8, 2 + i % 7);
-        entries.append({remark, QString::number(100000000 + i * 37), remark});
-    }
-    list.appendEntries(entries);
-    {
-        ProfileStore store(folder.filePath(RuntimeFiles::ProfileModule));
-        const QString file = folder.filePath(ContactListFile::FileName);
-        ContactListModel empty;
-        ContactListFile::load(store, file, empty);
-        ContactListFile::save(store, list);
-    }
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    child.setProcessEnvironment(environment);
-    child.start(self, {QStringLiteral("--big-list"), folder.path()});
-    child.waitForFinished(60000);
-    const QList<QByteArray> words = child.readAllStandardOutput().trimmed().split(' ');
+    for (int i = 0; i < ContactListFile::MaxEntries; ++i)
+        list.append(
+            ContactEntry::made(QString::number(100000000 + i * 37), remarks.mid(i % 8, 2 + i % 7)));
+    ContactListFile file(
+        std::make_unique<ProfileStore>(folder.filePath(RuntimeFiles::ProfileModule)),
+        folder.filePath(ContactListFile::FileName));
+    file.load();
+    if (!file.save(list).saved)
+        return NotMeasured;
+
+    const std::unique_ptr<QProcess> child(
+        startChild({QStringLiteral("--big-list"), folder.path()}));
+    child->waitForFinished(60000);
+    const QList<QByteArray> words = child->readAllStandardOutput().trimmed().split(' ');
     if (words.size() < 4 || words.at(1).toInt() != ContactListFile::MaxEntries)
-        return -1;
+        return NotMeasured;
     return words.at(3).toDouble();
 }
 
@@ -120,23 +121,18 @@ double deploymentMedian()
     return median(runs);
 }
 
-double firstPaintMedian(const QString& self)
+double firstPaintMedian()
 {
     QVector<double> runs;
     for (int run = 0; run < 10; ++run) {
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        child.setProcessEnvironment(environment);
         QElapsedTimer clock;
         clock.start();
-        child.start(self, {QStringLiteral("--first-paint")});
-        while (child.waitForReadyRead(10000)) {
-            if (child.readAll().contains("PAINTED"))
-                break;
-        }
-        runs << clock.nsecsElapsed() / 1e6;
-        child.waitForFinished(10000);
+        const std::unique_ptr<QProcess> child(startChild({QStringLiteral("--first-paint")}));
+        bool painted = false;
+        while (!painted && child->waitForReadyRead(10000))
+            painted = child->readAll().contains("PAINTED");
+        runs << (painted ? clock.nsecsElapsed() / 1e6 : NotMeasured);
+        child->waitForFinished(10000);
     }
     return median(runs);
 }
@@ -151,44 +147,52 @@ int main(int argc, char* argv[])
         return bigListChild(argc, argv);
 
     QApplication app(argc, argv);
+    const quint16 makerPort = loopbackMakerPort();
+    if (!makerPort)
+        QTextStream(stderr) << "the maker host " << BuildConfig::MakerHost
+                            << " is not on loopback: the main window stays closed" << Qt::endl;
+
     printFigure(QStringLiteral("runtime files written at start (median of 20)"), deploymentMedian(),
                 20, "ms");
     printFigure(QStringLiteral("process start to splash's first paint (median of 10)"),
-                firstPaintMedian(QCoreApplication::applicationFilePath()), 300, "ms");
-
+                firstPaintMedian(), 300, "ms");
     printFigure(QStringLiteral("peak memory of the program with 32767 entries"),
-                bigListPeak(QCoreApplication::applicationFilePath()), 120, "MB");
+                makerPort ? bigListPeak() : NotMeasured, 120, "MB");
 
-    // The main window after a current version, idle for 10 s.
+    // The program as the splash hands over, its version current; idle is what comes after the
+    // tune, which plays once, for 20 s.
     QTemporaryDir folder;
     ProgramFolder::setOverride(folder.path());
     RuntimeFiles::deploy(folder.path());
     StandinServer server;
-    server.listen();
-    FakeMessageBoxes boxes;
-    FakeLauncher launcher;
-    FakeProgramEnd end;
+    FakeSystem system;
     QtMediaPlayer media;
-    Services services{boxes, launcher, end, media};
-    Form1 window(services);
-    window.updateCheck().setVersionAddress(server.versionAddress());
-    window.Form_Load();
-    window.show();
-    while (window.updateTimerActive())
-        Timeout(0.1);
-    Timeout(21.0); // the tune plays once, for 20 s; idle is what comes after
-    const double idleStart = processorSeconds();
-    Timeout(10.0);
-    printFigure(QStringLiteral("processor time of the idle main window over 10 s"),
-                processorSeconds() - idleStart, 0.05, "s");
+    Services services{system, system, system, media};
+    std::unique_ptr<MainWindow> window;
+    if (makerPort && server.listen(makerPort)) {
+        window = ProgramAssembly::openMainWindow(services);
+        waitResponsively(21000);
+    }
+    double idle = NotMeasured;
+    if (window && window->findChild<ContactListView*>()->isEnabled()) {
+        const double idleStart = processorSeconds();
+        waitResponsively(10000);
+        idle = processorSeconds() - idleStart;
+    } else if (makerPort) {
+        QTextStream(stderr) << "no current version from 127.0.0.1:" << makerPort << ": "
+                            << system.journal.join(QLatin1String(", ")) << Qt::endl;
+    }
+    printFigure(QStringLiteral("processor time of the idle main window over 10 s"), idle, 0.05,
+                "s");
 
-    // A refresh-style wait loop for 5 s.
+    // A refresh's wait loop, in steps of its own length, for 5 s.
     const double waitStart = processorSeconds();
     QElapsedTimer wall;
     wall.start();
     while (wall.elapsed() < 5000)
-        Timeout(0.1);
+        waitResponsively(RefreshCycle::WaitStepMs);
     const double share = 100.0 * (processorSeconds() - waitStart) / (wall.elapsed() / 1000.0);
-    printFigure(QStringLiteral("processor share of a Timeout(0.1) loop over 5 s"), share, 2, "%");
-    return 0;
+    printFigure(QStringLiteral("processor share of a waitResponsively(100) loop over 5 s"), share,
+                2, "%");
+    return makerPort ? 0 : 1;
 }
