@@ -28,15 +28,6 @@ ContactListFile listFile(const QString& path)
     return ContactListFile(std::make_unique<ProfileStore>(PROFILE_MODULE), path);
 }
 
-// Entries as "number|remark", in list order.
-QStringList entriesIn(const QString& path)
-{
-    QStringList shown;
-    for (const ContactEntry& entry : listFile(path).load())
-        shown << entry.number + u'|' + entry.remark;
-    return shown;
-}
-
 // Loads the file, as the program does at start, lets change() work on the list, and saves.
 ContactListFile::SaveOutcome loadChangeSave(const QString& path,
                                             const std::function<void(ContactListModel&)>& change)
@@ -134,7 +125,6 @@ private slots:
         const QStringList two{"11|a", "22|b"};
         QTest::newRow("no file") << QByteArray() << QStringList();
         QTest::newRow("count abc") << count("abc") << QStringList();
-        QTest::newRow("count -5") << count("-5") << QStringList();
         QTest::newRow("count 3, 2 sections") << count("3") << two + QStringList{"|"};
         QTest::newRow("count 99999")
             << count("99999") << two + QStringList(ContactListFile::MaxEntries - 2, "|");
@@ -152,8 +142,6 @@ private slots:
         QTest::newRow("UTF-8 byte order mark") << "\xEF\xBB\xBF" + TwoEntries << two;
         QTest::newRow("CR line ends") << QByteArray(TwoEntries).replace("\r\n", "\r") << two;
         QTest::newRow("LF line ends") << QByteArray(TwoEntries).replace("\r\n", "\n") << two;
-        QTest::newRow("[1 without ]")
-            << QByteArray(TwoEntries).replace("[1]", "[1") << QStringList{"|", two[1]};
     }
     void readsAs()
     {

@@ -22,10 +22,6 @@ private slots:
                                        << "甲" << Verdict::Ok;
         QTest::newRow("sign") << "-12345"
                               << "甲" << Verdict::Ok;
-        QTest::newRow("digit groups and blanks") << " 1,234,5 "
-                                                 << "甲" << Verdict::Ok;
-        QTest::newRow("exponent") << "1.5e10"
-                                  << "甲" << Verdict::Ok;
         QTest::newRow("remark of a blank") << "12345"
                                            << " " << Verdict::Ok;
         QTest::newRow("no remark") << "12345"
@@ -42,12 +38,8 @@ private slots:
                                              << "甲" << Verdict::BadNumber;
         QTest::newRow("blank inside") << "123 45"
                                       << "甲" << Verdict::BadNumber;
-        QTest::newRow("two points") << "123.4.5"
-                                    << "甲" << Verdict::BadNumber;
         QTest::newRow("full-width digits") << "１２３４５"
                                            << "甲" << Verdict::BadNumber;
-        QTest::newRow("only signs and points") << "+-.,."
-                                               << "甲" << Verdict::BadNumber;
     }
     void check()
     {

@@ -3,6 +3,8 @@
 // that the build's three hosts point at. An entry added on the first start must be saved when the
 // user leaves with No, and be there again on the next start.
 
+#include "folders.h"
+
 #include <QtTest>
 
 #include <csignal>
@@ -20,12 +22,6 @@ struct Window
     QSize size; // there is no window manager, so no frames either
 };
 
-static QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A wait with a time limit; a time-out fails the test with what it waited for.
 // clang-format off
 #define WAIT_FOR(condition, what)                                                                  \
@@ -33,7 +29,7 @@ static QByteArray readAll(const QString& path)
              "timed out waiting for " what)
 // clang-format on
 
-class TestEndToEnd final : public QObject
+class TstEndToEnd final : public QObject
 {
     Q_OBJECT
 
@@ -65,7 +61,7 @@ private slots:
     void cleanup()
     {
         if (QTest::currentTestFailed())
-            qInfo().noquote() << "the stand-in saw:\n" << readAll(m_log);
+            qInfo().noquote() << "the stand-in saw:\n" << readFile(m_log);
         // The program still runs only when the test failed; Xvfb, when asked, takes its lock file
         // and socket away. One that hangs on is killed by QProcess at the end.
         for (QProcess* process : {&m_program, &m_standin, &m_xvfb}) {
@@ -84,7 +80,7 @@ private slots:
 
         // First start: the update check enables the (empty) list.
         QVERIFY2(startProgram(), "the main window did not follow the splash");
-        WAIT_FOR(readAll(m_log).count("/jc.txt\n") == 1, "the first start's version request");
+        WAIT_FOR(readFile(m_log).count("/jc.txt\n") == 1, "the first start's version request");
         // The dialog opens with its tick box focused: each text box is clicked before typing.
         QVERIFY2(choose(Add), "the pop-up menu did not open over the list");
         // The number box, the remark box and OK, where the dialog's design puts them.
@@ -95,17 +91,17 @@ private slots:
                  "no add dialog to fill in");
         WAIT_FOR(!find(u"添加QQ"_s), "the add dialog to take the entry");
         QVERIFY2(leaveWithNo(), "the program did not end on leaving with No");
-        QCOMPARE(readAll(list), saved);
+        QCOMPARE(readFile(list), saved);
 
         // Second start from the same folder: a refresh asks for the entry's status, so it is back.
         QVERIFY2(startProgram(), "the main window did not follow the splash on the second start");
-        WAIT_FOR(readAll(m_log).count("/jc.txt\n") == 2, "the second start's version request");
-        const qsizetype asked = readAll(m_log).count(" /pa?p=1:10001:9\n");
+        WAIT_FOR(readFile(m_log).count("/jc.txt\n") == 2, "the second start's version request");
+        const qsizetype asked = readFile(m_log).count(" /pa?p=1:10001:9\n");
         QVERIFY2(choose(Refresh), "the pop-up menu did not open over the list");
-        WAIT_FOR(readAll(m_log).count(" /pa?p=1:10001:9\n") > asked,
+        WAIT_FOR(readFile(m_log).count(" /pa?p=1:10001:9\n") > asked,
                  "the status request for 10001");
         QVERIFY2(leaveWithNo(), "the program did not end on leaving with No");
-        QCOMPARE(readAll(list), saved);
+        QCOMPARE(readFile(list), saved);
     }
 
 private:
@@ -198,5 +194,5 @@ private:
     QProcess m_xvfb, m_standin, m_program;
 };
 
-QTEST_GUILESS_MAIN(TestEndToEnd)
+QTEST_GUILESS_MAIN(TstEndToEnd)
 #include "tst_endtoend.moc"

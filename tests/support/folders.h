@@ -1,5 +1,8 @@
 #pragma once
 
+#include "contacts/contactlistfile.h"
+#include "contacts/profilestore.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -14,6 +17,16 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The entries a list file holds, as "number|remark", read as the program reads them at start.
+inline QStringList entriesIn(const QString& path)
+{
+    QStringList entries;
+    for (const ContactEntry& entry :
+         ContactListFile(std::make_unique<ProfileStore>(PROFILE_MODULE), path).load())
+        entries << entry.number + u'|' + entry.remark;
+    return entries;
 }
 
 // A folder mounted over itself for the length of a test: read-only, or a disk of a few
