@@ -19,13 +19,24 @@ QString text(const char* utf8)
     return utf8 ? QString::fromUtf8(utf8) : QString();
 }
 
-// Copies text and a NUL into out when it fits, else leaves "" there; returns the text's length.
-int copyText(const QByteArray& text, char* out, int outSize)
+// Hands the text that produce() makes to the caller: with a NUL into out when it fits, else ""
+// there. Returns the text's length, -1 without a store, 0 when producing it failed.
+template <typename Produce>
+int textInto(ProfileStoreHandle* store, char* out, int outSize, Produce produce)
 {
-    const int length = int(text.size());
-    if (out && outSize > length)
-        std::memcpy(out, text.constData(), size_t(length) + 1);
-    return length;
+    if (out && outSize > 0)
+        out[0] = '\0';
+    if (!store)
+        return -1;
+    try {
+        const QByteArray text = produce().toUtf8();
+        const int length = int(text.size());
+        if (out && outSize > length)
+            std::memcpy(out, text.constData(), size_t(length) + 1);
+        return length;
+    } catch (...) {
+        return 0;
+    }
 }
 } // namespace
 
@@ -73,16 +84,8 @@ extern "C" Q_DECL_EXPORT int profile_store_read_text(ProfileStoreHandle* store, 
                                                      const char* key, int maxBytes, char* out,
                                                      int outSize)
 {
-    if (out && outSize > 0)
-        out[0] = '\0';
-    if (!store)
-        return -1;
-    try {
-        return copyText(store->file.readText(text(section), text(key), maxBytes).toUtf8(), out,
-                        outSize);
-    } catch (...) {
-        return 0;
-    }
+    return textInto(store, out, outSize,
+                    [&] { return store->file.readText(text(section), text(key), maxBytes); });
 }
 
 extern "C" Q_DECL_EXPORT int profile_store_read_bytes(ProfileStoreHandle* store,
@@ -145,15 +148,7 @@ extern "C" Q_DECL_EXPORT int profile_store_commit(ProfileStoreHandle* store)
 extern "C" Q_DECL_EXPORT int profile_store_failure_detail(ProfileStoreHandle* store, char* out,
                                                           int outSize)
 {
-    if (out && outSize > 0)
-        out[0] = '\0';
-    if (!store)
-        return -1;
-    try {
-        return copyText(store->file.failureDetail().toUtf8(), out, outSize);
-    } catch (...) {
-        return 0;
-    }
+    return textInto(store, out, outSize, [&] { return store->file.failureDetail(); });
 }
 
 // The loader's function types must match what is exported.

@@ -44,6 +44,24 @@ struct ProfileStore::EntryPoints
     ProfileStoreFailureDetailFn failureDetail;
 };
 
+namespace {
+ProfileStore::Failure failureOf(int commitResult)
+{
+    switch (commitResult) {
+    case PROFILE_STORE_FOLDER_NOT_WRITABLE:
+        return ProfileStore::Failure::FolderNotWritable;
+    case PROFILE_STORE_FILE_READ_ONLY:
+        return ProfileStore::Failure::FileReadOnly;
+    case PROFILE_STORE_DISK_FULL:
+        return ProfileStore::Failure::DiskFull;
+    case PROFILE_STORE_FILE_UNREADABLE:
+        return ProfileStore::Failure::FileUnreadable;
+    default:
+        return ProfileStore::Failure::WriteFailed;
+    }
+}
+} // namespace
+
 ProfileStore::ProfileStore(const QString& modulePath)
     : m_module(std::make_unique<ModuleLibrary>(modulePath)),
       m_call(std::make_unique<EntryPoints>(*m_module))
@@ -129,24 +147,7 @@ ProfileStore::CommitResult ProfileStore::commit()
     const int result = m_call->commit(m_store);
     if (result == PROFILE_STORE_SAVED)
         return {};
-    CommitResult failed;
-    switch (result) {
-    case PROFILE_STORE_FOLDER_NOT_WRITABLE:
-        failed.failure = Failure::FolderNotWritable;
-        break;
-    case PROFILE_STORE_FILE_READ_ONLY:
-        failed.failure = Failure::FileReadOnly;
-        break;
-    case PROFILE_STORE_DISK_FULL:
-        failed.failure = Failure::DiskFull;
-        break;
-    case PROFILE_STORE_FILE_UNREADABLE:
-        failed.failure = Failure::FileUnreadable;
-        break;
-    default:
-        failed.failure = Failure::WriteFailed;
-        break;
-    }
+    CommitResult failed{failureOf(result), QString()};
     QByteArray words(1024, Qt::Uninitialized);
     const int length = m_call->failureDetail(m_store, words.data(), int(words.size()));
     if (length > 0 && length < words.size())

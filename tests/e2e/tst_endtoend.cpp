@@ -150,11 +150,11 @@ private:
     bool startProgram()
     {
         // Started from elsewhere, as from a desktop launcher: the program keeps its files beside
-        // itself. The splash (titled by its design's name) takes its click at any time, also
+        // itself. The splash (titled with the program's name) takes its click at any time, also
         // while it fades in; a click that came before the window was ready is simply given again.
         m_program.start(m_folder.filePath(u"Lanternix"_s), {});
         const auto clickSplash = [this] {
-            if (const auto splash = find(u"Form5"_s))
+            if (const auto splash = find(u"Zeph系列软件のLanternix"_s))
                 doAt(*splash, {450, 296}, u"click 1"_s);
             return find(MainTitle, 3000).has_value();
         };
