@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
+#include <QTimer>
 
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
@@ -138,17 +139,22 @@ int main(int argc, char* argv[])
     const QCommandLineOption logOption(QStringLiteral("log"),
                                        QStringLiteral("Request log file (default: stdout)."),
                                        QStringLiteral("FILE"));
+    const QCommandLineOption idleOption(
+        QStringLiteral("quit-when-idle"),
+        QStringLiteral("Quit after this long without a request (0: never)."), QStringLiteral("MS"),
+        QStringLiteral("0"));
     parser.addOptions({portOption, onlineOption, onlineFileOption, versionOption, noVersionOption,
-                       imageHostOption, delayOption, faultOption, faultNumbersOption, logOption});
+                       imageHostOption, delayOption, faultOption, faultNumbersOption, logOption,
+                       idleOption});
     parser.process(app);
 
     bool ok = false;
     const uint port = parser.value(portOption).toUInt(&ok);
     if (!ok || port > 65535)
         return fail(QStringLiteral("--port wants a number from 0 to 65535"));
-    const int delay = parser.value(delayOption).toInt(&ok);
-    if (!ok || delay < 0)
-        return fail(QStringLiteral("--delay wants a number of milliseconds"));
+    const int idleLimit = parser.value(idleOption).toInt(&ok);
+    if (!ok || idleLimit < 0)
+        return fail(QStringLiteral("--quit-when-idle wants a number of milliseconds"));
 
     StandinServer server;
     QStringList online = commaList(parser.values(onlineOption));
@@ -162,19 +168,24 @@ int main(int argc, char* argv[])
                 online << line.trimmed();
         }
     }
-    server.setOnline(online);
+    // The settings go the way a /standin/set request takes them.
+    QList<QPair<QString, QByteArray>> settings = {
+        {QStringLiteral("online"), online.join(u',').toUtf8()}};
     if (parser.isSet(versionOption))
-        server.setVersionText(unescape(parser.value(versionOption)));
-    server.setVersionFileMissing(parser.isSet(noVersionOption));
-    server.setImageHost(parser.value(imageHostOption));
-    server.setDelay(delay);
-    if (parser.isSet(faultOption)) {
-        const auto fault = StandinServer::faultFromName(parser.value(faultOption));
-        if (!fault)
-            return fail(QStringLiteral("unknown fault '%1' (known: %2)")
-                            .arg(parser.value(faultOption),
-                                 StandinServer::faultNames().join(QLatin1String(", "))));
-        server.setFault(*fault, commaList(parser.values(faultNumbersOption)));
+        settings.append({versionOption.names().first(), unescape(parser.value(versionOption))});
+    if (parser.isSet(noVersionOption))
+        settings.append({noVersionOption.names().first(), "1"});
+    if (parser.isSet(faultNumbersOption))
+        settings.append({faultNumbersOption.names().first(),
+                         commaList(parser.values(faultNumbersOption)).join(u',').toUtf8()});
+    for (const QCommandLineOption* option : {&imageHostOption, &delayOption, &faultOption}) {
+        if (parser.isSet(*option))
+            settings.append({option->names().first(), parser.value(*option).toUtf8()});
+    }
+    for (const auto& [name, value] : std::as_const(settings)) {
+        QString error;
+        if (!server.configure(name, value, &error))
+            return fail(QStringLiteral("--%1: %2").arg(name, error));
     }
 
     QFile logFile;
@@ -202,6 +213,15 @@ int main(int argc, char* argv[])
         logFile.flush();
     });
 
+    // A test that started the stand-in and then died leaves nothing running for long.
+    QTimer idle;
+    idle.setSingleShot(true);
+    QObject::connect(&idle, &QTimer::timeout, &app, &QCoreApplication::quit);
+    if (idleLimit > 0) {
+        QObject::connect(&server, &StandinServer::logLine, &idle, [&idle] { idle.start(); });
+        idle.start(idleLimit);
+    }
+    QObject::connect(&server, &StandinServer::quitRequested, &app, &QCoreApplication::quit);
     quitOnTermination(app);
     return app.exec();
 }

@@ -21,6 +21,7 @@ const QString StandinServer::ForumPath = QStringLiteral("/bbs");
 
 namespace {
 
+const QString ControlPrefix = QStringLiteral("/standin/");
 const QString StatusPath = QStringLiteral("/pa");
 const QString StatusPrefix = QStringLiteral("p=1:");
 const QString StatusSuffix = QStringLiteral(":9");
@@ -126,12 +127,6 @@ void StandinServer::setDelay(int milliseconds)
     m_delayMs = std::max(0, milliseconds);
 }
 
-void StandinServer::setFault(Fault fault, const QStringList& numbers)
-{
-    m_fault = fault;
-    m_faultNumbers = QSet<QString>(numbers.begin(), numbers.end());
-}
-
 std::optional<StandinServer::Fault> StandinServer::faultFromName(const QString& name)
 {
     static const QList<QPair<QString, Fault>> names = {
@@ -152,6 +147,40 @@ QStringList StandinServer::faultNames()
     return {QStringLiteral("never"),   QStringLiteral("close"), QStringLiteral("loop"),
             QStringLiteral("huge"),    QStringLiteral("upper"), QStringLiteral("query"),
             QStringLiteral("relative")};
+}
+
+bool StandinServer::configure(const QString& name, const QByteArray& value, QString* error)
+{
+    const QString text = QString::fromUtf8(value);
+    const QStringList list = text.split(QLatin1Char(','), Qt::SkipEmptyParts);
+    bool ok = true;
+    if (name == QLatin1String("online")) {
+        setOnline(list);
+    } else if (name == QLatin1String("version-text")) {
+        setVersionText(value);
+    } else if (name == QLatin1String("no-version-file")) {
+        setVersionFileMissing(value != "0");
+    } else if (name == QLatin1String("image-host")) {
+        setImageHost(text);
+    } else if (name == QLatin1String("delay")) {
+        const int delay = text.toInt(&ok);
+        ok = ok && delay >= 0;
+        if (ok)
+            setDelay(delay);
+    } else if (name == QLatin1String("fault")) {
+        const std::optional<Fault> fault = faultFromName(text);
+        ok = fault.has_value();
+        if (ok)
+            m_fault = *fault;
+    } else if (name == QLatin1String("fault-numbers")) {
+        m_faultNumbers = QSet<QString>(list.begin(), list.end());
+    } else {
+        *error = QStringLiteral("unknown setting '%1'").arg(name);
+        return false;
+    }
+    if (!ok)
+        *error = QStringLiteral("'%1' does not fit %2").arg(text, name);
+    return ok;
 }
 
 QStringList StandinServer::log() const
@@ -240,6 +269,35 @@ StandinServer::Answer StandinServer::statusAnswer(const QString& target,
     return answer;
 }
 
+StandinServer::Answer StandinServer::control(const QString& path, const QString& query)
+{
+    Answer answer;
+    answer.contentType = "text/plain; charset=utf-8";
+    const QString command = path.mid(ControlPrefix.size());
+    if (command == QLatin1String("log")) {
+        for (const Request& request : std::as_const(m_requests))
+            answer.body += request.target.toUtf8() + '\n';
+    } else if (command == QLatin1String("quit")) {
+        answer.body = "bye\n"; // quitRequested() follows the answer
+    } else if (command == QLatin1String("set")) {
+        QString error;
+        for (const QString& item : query.split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
+            const QByteArray name =
+                QByteArray::fromPercentEncoding(item.section(u'=', 0, 0).toUtf8());
+            const QByteArray value =
+                QByteArray::fromPercentEncoding(item.section(u'=', 1).toUtf8());
+            if (!configure(QString::fromUtf8(name), value, &error)) {
+                answer.status = 400;
+                answer.body = error.toUtf8() + '\n';
+                break;
+            }
+        }
+    } else {
+        answer.status = 404;
+    }
+    return answer;
+}
+
 StandinServer::Answer StandinServer::answerFor(const QString& target, const QString& path,
                                                const QString& query) const
 {
@@ -304,6 +362,18 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
     const QString path = url.path(QUrl::FullyEncoded);
     const QString query = url.query(QUrl::FullyEncoded);
     const QString target = url.hasQuery() ? path + QLatin1Char('?') + query : path;
+
+    if (path.startsWith(ControlPrefix)) {
+        const Answer answer = control(path, query);
+        makeResponder(request, socket)
+            .write(answer.body, answer.contentType,
+                   QHttpServerResponder::StatusCode(answer.status));
+        if (path == ControlPrefix + QLatin1String("quit")) {
+            socket->flush();
+            emit quitRequested();
+        }
+        return true;
+    }
 
     Request record;
     record.target = target;

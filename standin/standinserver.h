@@ -17,6 +17,14 @@ class QTcpServer;
 // 127.0.0.1 only and can misbehave on purpose (slow, silent, broken connections, redirect
 // loops, huge bodies, odd Location headers) so that the program can be tried against every
 // answer the real services might give.
+//
+// Requests under /standin/ work the stand-in itself, so that a program that cannot hold it
+// in-process (a Windows build's test under Wine) drives it over 127.0.0.1. They are never
+// logged, never delayed and never misbehave:
+//   /standin/set?NAME=VALUE&...  settings by the names configure() takes, values
+//                                percent-encoded (any bytes); 200, or 400 with the reason
+//   /standin/log                 the targets of the requests so far, one a line
+//   /standin/quit                quitRequested()
 class StandinServer final : public QAbstractHttpServer
 {
     Q_OBJECT
@@ -73,13 +81,18 @@ public:
     QString imageHost() const;
 
     void setDelay(int milliseconds); // before every answer but the images'
-    // A fault for every request (numbers empty) or only for the status requests of the
-    // listed numbers. Loop, UpperCaseHost, Query and Relative only touch status requests;
-    // Huge touches status requests and the version file; Never and Close touch everything.
-    void setFault(Fault fault, const QStringList& numbers = {});
+    // A fault (see configure()) applies to every request, or with fault-numbers only to the
+    // status requests of those numbers. Loop, UpperCaseHost, Query and Relative only touch
+    // status requests; Huge touches status requests and the version file; Never and Close touch
+    // everything.
     Fault fault() const { return m_fault; }
     static std::optional<Fault> faultFromName(const QString& name);
     static QStringList faultNames();
+
+    // One setting by the name the command line gives it: online (comma list), version-text,
+    // no-version-file ("0" or "1"), image-host, delay, fault, fault-numbers (comma list).
+    // False, with the reason in error, for an unknown name or a value that does not fit.
+    bool configure(const QString& name, const QByteArray& value, QString* error);
 
     QList<Request> requests() const { return m_requests; }
     QStringList log() const; // "<ms> <target>" per request, in arrival order
@@ -98,6 +111,7 @@ signals:
     void requestArrived(const QString& target);
     void requestAnswered(const QString& target);
     void logLine(const QString& line);
+    void quitRequested();
 
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -113,6 +127,7 @@ private:
         QByteArray body;
     };
 
+    Answer control(const QString& path, const QString& query);
     Answer answerFor(const QString& target, const QString& path, const QString& query) const;
     Answer statusAnswer(const QString& target, const QString& number) const;
     bool faultApplies(const QString& number) const;

@@ -8,11 +8,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
+#ifdef Q_OS_LINUX
 #include <cstdlib>
 #include <cstring>
 #include <sys/syscall.h>
 #include <unistd.h>
+#endif
 
 namespace {
 const QByteArray TwoEntries("[MEUserData]\r\nIncout=2\r\n[1]\r\nImis1=11\r\nImis2=a\r\n"
@@ -55,6 +56,7 @@ ContactListFile::SaveOutcome save(const QString& path, const QStringList& entrie
 }
 } // namespace
 
+#ifdef Q_OS_LINUX
 // In the child that saves for the kill test, the first write of more than one byte into the
 // list's folder stops half way, and the child waits there to be killed: a crash in mid-save.
 extern "C" ssize_t write(int fd, const void* data, size_t size)
@@ -74,6 +76,7 @@ extern "C" ssize_t write(int fd, const void* data, size_t size)
     }
     return syscall(SYS_write, fd, data, size);
 }
+#endif
 
 class TstContactListFile final : public QObject
 {
@@ -108,10 +111,11 @@ private slots:
         QVERIFY(writeFile(listPath(), before));
         QVERIFY(QFile::setPermissions(listPath(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        const int before = mode(listPath());
         QVERIFY(save(listPath(), entries).saved);
         QCOMPARE(readFile(listPath()), after);
         QCOMPARE(entriesIn(listPath()), entries);
-        QCOMPARE(mode(listPath()), 0x6040); // the file keeps its mode: owner rw, group r
+        QCOMPARE(mode(listPath()), before); // the file keeps its mode (owner rw, group r on Linux)
     }
 
     // What the program makes of a file it did not write itself.
@@ -218,6 +222,7 @@ private slots:
         }
         if (obstacle == "file")
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+        const int before = mode(path);
         if (obstacle == "folder") {
             mount.emplace(folder, MountedFolder::ReadOnly);
             if (!mount->isReady())
@@ -234,10 +239,10 @@ private slots:
         QVERIFY(!outcome.saved);
         QCOMPARE(outcome.reason, reason);
         QCOMPARE(readFile(path), TwoEntries);
-        if (obstacle == "file")
-            QCOMPARE(mode(path), 0x4040);
+        QCOMPARE(mode(path), before);
     }
 
+#ifdef Q_OS_LINUX
     // Killed in the middle of writing the new list, the program leaves the old one whole.
     void killedWhileSaving()
     {
@@ -253,6 +258,7 @@ private slots:
         QVERIFY(child.waitForFinished());
         QCOMPARE(readFile(listPath()), TwoEntries);
     }
+#endif
 };
 
 int main(int argc, char** argv)

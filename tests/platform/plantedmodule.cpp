@@ -1,10 +1,17 @@
-// A library planted where a loader that searches subfolders by processor type would look first.
-// It leaves a mark when it is loaded, and answers to the store module's version call.
+// A library planted where a searching loader would look: subfolders by processor type, the current
+// folder, a folder on PATH. It leaves a mark when it is loaded, and answers to the store module's
+// version call.
 
 #include <cstdio>
 #include <cstdlib>
 
-extern "C" __attribute__((visibility("default"))) int profile_store_abi_version()
+#ifdef _WIN32
+#define PLANTED_EXPORT __declspec(dllexport)
+#else
+#define PLANTED_EXPORT __attribute__((visibility("default")))
+#endif
+
+extern "C" PLANTED_EXPORT int profile_store_abi_version()
 {
     return -1;
 }

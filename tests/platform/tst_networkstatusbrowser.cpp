@@ -1,7 +1,8 @@
-// The status browser against the stand-in server, misbehaving in every way it can.
+// The status browser against the stand-in, misbehaving in every way it can.
 
+#include "config/addresses.h"
 #include "platform/networkstatusbrowser.h"
-#include "standinserver.h"
+#include "standin.h"
 
 #include <QNetworkProxy>
 #include <QSignalSpy>
@@ -52,25 +53,23 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, address);
         QFETCH(int, requests);
-        StandinServer server;
-        QVERIFY(server.listen());
-        const QString port = QString::number(server.port());
-        server.setOnline({"10001"});
-        if (fault == "upper")
-            server.setImageHost("localhost:" + port); // an IP address has no case to change
-        server.setFault(*StandinServer::faultFromName(fault));
+        Standin standin("online=10001&fault=" + fault.toLatin1());
+        QVERIFY(standin.isReady());
+        const QString port = standin.host().section(':', 1);
+        if (fault == "upper") // an IP address has no case to change
+            QVERIFY(standin.set("image-host=localhost:" + port.toLatin1()));
 
         NetworkStatusBrowser browser;
         browser.setTimeLimit(1000);
         QSignalSpy completed(&browser, &StatusBrowser::navigationCompleted);
-        browser.navigate(server.statusAddress(number));
+        browser.navigate(Addresses::statusRequest(number, standin.host()));
         QCOMPARE(completed.count(), 0); // never from inside navigate()
         QVERIFY(completed.wait(6000));
         QVERIFY(!completed.wait(300)); // long enough to see a second one that must not come
         QCOMPARE(completed.first().first().toString(),
                  address == "error" ? NetworkStatusBrowser::ErrorAddress
                                     : QString(address).replace("PORT", port));
-        QCOMPARE(server.requests().size(), requests);
+        QCOMPARE(standin.requests().size(), requests);
     }
 };
 

@@ -1,7 +1,8 @@
 // The version check through the real transfer module, against the stand-in of the maker's site.
 
+#include "config/addresses.h"
 #include "platform/transfer.h"
-#include "standinserver.h"
+#include "standin.h"
 #include "update/updatecheck.h"
 
 #include <QNetworkProxy>
@@ -41,18 +42,16 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(Outcome, outcome);
         QFETCH(QString, shownAnswer);
-        StandinServer server;
-        QVERIFY(server.listen());
-        server.setVersionFileMissing(versionFile.isNull());
-        server.setVersionText(versionFile);
-        QString address = server.versionAddress();
+        Standin standin("fault=" + (fault == "refused" ? "none" : fault.toLatin1()) +
+                        "&version-text=" + versionFile.toPercentEncoding() +
+                        (versionFile.isNull() ? "&no-version-file=1" : ""));
+        QVERIFY(standin.isReady());
+        QString address = Addresses::versionFile(standin.host());
         QTcpServer closed; // a port that was free a moment ago
         if (fault == "refused") {
             QVERIFY(closed.listen(QHostAddress::LocalHost));
             address = QStringLiteral("http://127.0.0.1:%1/jc.txt").arg(closed.serverPort());
             closed.close();
-        } else {
-            server.setFault(*StandinServer::faultFromName(fault));
         }
         ModuleTransfer transfer(TRANSFER_MODULE, 1500);
         const UpdateCheck::Verdict verdict = UpdateCheck(address).run(transfer);
