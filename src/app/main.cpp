@@ -12,7 +12,11 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("WenQuanYi Micro Hei"), 9));
+    // A Chinese face for a Chinese interface: Debian's, else the one every Windows carries.
+    QFont font;
+    font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei")});
+    font.setPointSize(9);
+    QApplication::setFont(font);
 
     WidgetMessageBoxes messageBoxes;
     SystemLauncher launcher;

@@ -3,14 +3,26 @@
 #include "config/addresses.h"
 #include "config/logging.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 #include <qt_windows.h>
+#include <shellapi.h>
+
+namespace {
+// The shell hands an address to the program registered for its scheme: tencent: to the QQ
+// client, mailto: to the mail program. The text goes over as it stands; QUrl would encode a
+// blank in a number.
+void openWithShell(const QString& address)
+{
+    const std::wstring text = address.toStdWString();
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, L"open", text.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (result <= 32) // the shell's way of saying it failed
+        qCWarning(lcPlatform) << "the shell could not open" << address << "error" << result;
+}
+} // namespace
 
 void SystemLauncher::openWebAddress(const QString& address)
 {
-    // The shell opens the address in the default browser, whose window starts minimised.
+    // Through explorer.exe, which opens the address in the default browser, minimised.
     std::wstring line = (QStringLiteral("explorer.exe ") + address).toStdWString();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -28,11 +40,10 @@ void SystemLauncher::openWebAddress(const QString& address)
 
 void SystemLauncher::openChat(const QString& number)
 {
-    // The QQ client registers the tencent: scheme with the shell.
-    QDesktopServices::openUrl(QUrl(Addresses::chat(number), QUrl::TolerantMode));
+    openWithShell(Addresses::chat(number));
 }
 
 void SystemLauncher::openMail(const QString& address)
 {
-    QDesktopServices::openUrl(QUrl(Addresses::mail(address), QUrl::TolerantMode));
+    openWithShell(Addresses::mail(address));
 }

@@ -8,8 +8,10 @@
 
 void SystemProgramEnd::endEveryCopy()
 {
-    // Every process of this executable's name ends, this one included; the kill is started
-    // hidden and not waited for, since ending this process comes right after.
+    // Every process of this executable's name ends, this one included, by the kill command,
+    // started hidden. It is waited for (it ends this process too, so the wait seldom returns):
+    // a kill that came late would take a copy the user started just after this one for one of
+    // the copies that were running.
     std::wstring line = QStringLiteral("taskkill /im %1.exe /f")
                             .arg(QLatin1String(BuildConfig::ExecutableName))
                             .toStdWString();
@@ -20,6 +22,7 @@ void SystemProgramEnd::endEveryCopy()
     PROCESS_INFORMATION process{};
     if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                        nullptr, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, 10000);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }

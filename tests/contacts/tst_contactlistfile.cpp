@@ -111,11 +111,11 @@ private slots:
         QVERIFY(writeFile(listPath(), before));
         QVERIFY(QFile::setPermissions(listPath(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-        const int before = mode(listPath());
+        const int permissions = mode(listPath());
         QVERIFY(save(listPath(), entries).saved);
         QCOMPARE(readFile(listPath()), after);
         QCOMPARE(entriesIn(listPath()), entries);
-        QCOMPARE(mode(listPath()), before); // the file keeps its mode (owner rw, group r on Linux)
+        QCOMPARE(mode(listPath()), permissions); // the file keeps its mode (owner rw, group r on Linux)
     }
 
     // What the program makes of a file it did not write itself.
@@ -222,7 +222,7 @@ private slots:
         }
         if (obstacle == "file")
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
-        const int before = mode(path);
+        const int permissions = mode(path);
         if (obstacle == "folder") {
             mount.emplace(folder, MountedFolder::ReadOnly);
             if (!mount->isReady())
@@ -239,7 +239,7 @@ private slots:
         QVERIFY(!outcome.saved);
         QCOMPARE(outcome.reason, reason);
         QCOMPARE(readFile(path), TwoEntries);
-        QCOMPARE(mode(path), before);
+        QCOMPARE(mode(path), permissions);
     }
 
 #ifdef Q_OS_LINUX

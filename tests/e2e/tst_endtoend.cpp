@@ -1,7 +1,9 @@
 // The real program as a user meets it: copied into an empty folder, started on a private X screen
 // (Xvfb), worked only from outside with xdotool, against lanternix-standin on the loopback port
 // that the build's three hosts point at. An entry added on the first start must be saved when the
-// user leaves with No, and be there again on the next start.
+// user leaves with No, and be there again on the next start. With LANTERNIX_E2E_WINDOWS_ZIP naming
+// the Windows package (built for the same port), that package is unpacked instead and its
+// Lanternix.exe run under Wine, in the Wine prefix the environment names.
 
 #include "folders.h"
 
@@ -52,6 +54,10 @@ private slots:
         m_program.setProcessChannelMode(QProcess::ForwardedChannels);
         QVERIFY2(!display.isEmpty() && xdotool(u"getmouselocation"_s),
                  "no Xvfb screen, or no xdotool (tools/install-deps installs them)");
+        // The remark's characters get keys of their own: xdotool would otherwise remap one spare
+        // key for each, and Wine keeps the first character it saw on that key.
+        QVERIFY(run(u"xmodmap"_s,
+                    {u"-e"_s, u"keycode 93 = U540C"_s, u"-e"_s, u"keycode 97 = U5B66"_s}));
         // The stand-in names its port once it listens.
         m_standin.start(u"" STANDIN_PROGRAM ""_s, {u"--port"_s, Port, u"--log"_s, m_log});
         QVERIFY2(m_standin.waitForReadyRead(10000) && m_standin.readAll().startsWith("PORT "),
@@ -72,11 +78,11 @@ private slots:
 
     void entrySurvivesLeavingWithNo()
     {
-        const QString list = m_folder.filePath(u"QQlist.cfg"_s);
+        QVERIFY2(install(), "the program could not be put into its folder");
+        const QString list = m_programFolder.filePath(u"QQlist.cfg"_s);
         // CRLF lines, the remark 同学 in GB18030.
         const QByteArray saved =
             "[MEUserData]\r\nIncout=1\r\n[1]\r\nImis1=10001\r\nImis2=\xCD\xAC\xD1\xA7\r\n";
-        QVERIFY(QFile::copy(u"" LANTERNIX_PROGRAM ""_s, m_folder.filePath(u"Lanternix"_s)));
 
         // First start: the update check enables the (empty) list.
         QVERIFY2(startProgram(), "the main window did not follow the splash");
@@ -105,16 +111,38 @@ private slots:
     }
 
 private:
-    // Runs xdotool on the private screen. Its words are split at blanks: no value here holds one.
-    std::optional<QByteArray> xdotool(const QString& command)
+    // The Linux program copied into the empty folder, or the Windows package unpacked there.
+    bool install()
+    {
+        if (m_windowsZip.isEmpty())
+            return QFile::copy(u"" LANTERNIX_PROGRAM ""_s,
+                               m_programFolder.filePath(u"Lanternix"_s));
+        QProcess unpack;
+        unpack.setWorkingDirectory(m_folder.path());
+        unpack.start(u"cmake"_s, {u"-E"_s, u"tar"_s, u"xf"_s, m_windowsZip});
+        if (!unpack.waitForFinished(60000) || unpack.exitCode() != 0)
+            return false;
+        // The package holds one folder, which becomes the program's.
+        const QStringList unpacked = m_programFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        return unpacked.size() == 1 && m_programFolder.cd(unpacked.first());
+    }
+
+    // Runs a tool on the private screen.
+    std::optional<QByteArray> run(const QString& tool, const QStringList& arguments)
     {
         QProcess process;
         process.setProcessEnvironment(m_program.processEnvironment());
-        process.start(u"xdotool"_s, command.split(u' '));
+        process.start(tool, arguments);
         if (process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
             process.exitCode() == 0)
             return process.readAllStandardOutput();
         return std::nullopt; // also when a search found nothing; QProcess ends one that hung
+    }
+
+    // xdotool's words are split at blanks: no value here holds one.
+    std::optional<QByteArray> xdotool(const QString& command)
+    {
+        return run(u"xdotool"_s, command.split(u' '));
     }
 
     // Moves the pointer to a spot of the window, then does the rest there in the same run, so
@@ -152,7 +180,10 @@ private:
         // Started from elsewhere, as from a desktop launcher: the program keeps its files beside
         // itself. The splash (titled with the program's name) takes its click at any time, also
         // while it fades in; a click that came before the window was ready is simply given again.
-        m_program.start(m_folder.filePath(u"Lanternix"_s), {});
+        if (m_windowsZip.isEmpty())
+            m_program.start(m_programFolder.filePath(u"Lanternix"_s), {});
+        else
+            m_program.start(u"wine"_s, {m_programFolder.filePath(u"Lanternix.exe"_s)});
         const auto clickSplash = [this] {
             if (const auto splash = find(u"Zeph系列软件のLanternix"_s))
                 doAt(*splash, {450, 296}, u"click 1"_s);
@@ -189,9 +220,11 @@ private:
                m_program.exitStatus() == QProcess::NormalExit;
     }
 
-    QTemporaryDir m_scratch, m_folder; // for the stand-in's log; the program's own folder
+    QTemporaryDir m_scratch, m_folder; // for the stand-in's log; where the program is put
     const QString m_log = m_scratch.filePath(u"standin.log"_s);
+    QDir m_programFolder{m_folder.path()};
     QProcess m_xvfb, m_standin, m_program;
+    const QString m_windowsZip = qEnvironmentVariable("LANTERNIX_E2E_WINDOWS_ZIP");
 };
 
 QTEST_GUILESS_MAIN(TstEndToEnd)
