@@ -1,0 +1,2 @@
+/* qtmultimedia includes <InitGuid.h>; mingw-w64 spells it <initguid.h>. */
+#include <initguid.h>

@@ -1,0 +1,2 @@
+/* qtmultimedia includes <Mferror.h>; mingw-w64 spells it <mferror.h>. */
+#include <mferror.h>
