@@ -2,16 +2,12 @@
 // folder, a folder on PATH. It leaves a mark when it is loaded, and answers to the store module's
 // version call.
 
+#include <QtGlobal>
+
 #include <cstdio>
 #include <cstdlib>
 
-#ifdef _WIN32
-#define PLANTED_EXPORT __declspec(dllexport)
-#else
-#define PLANTED_EXPORT __attribute__((visibility("default")))
-#endif
-
-extern "C" PLANTED_EXPORT int profile_store_abi_version()
+extern "C" Q_DECL_EXPORT int profile_store_abi_version()
 {
     return -1;
 }

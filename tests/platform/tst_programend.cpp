@@ -2,7 +2,7 @@
 #include "platform/programend.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QOperatingSystemVersion>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,11 +19,8 @@ private slots:
     {
         QTest::addColumn<QString>("file"); // what the other process runs, beside the ender's
         QTest::addColumn<bool>("ends");
-#ifdef Q_OS_WIN
-        const bool byName = true;
-#else
-        const bool byName = false;
-#endif
+        const bool byName =
+            QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows;
         QTest::newRow("the same file") << "here/PROGRAM" << true;
         QTest::newRow("a file of the same name elsewhere") << "elsewhere/PROGRAM" << byName;
         QTest::newRow("another program") << "here/other" << false;
@@ -32,9 +29,9 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(bool, ends);
-        const QString suffix = QFileInfo(QCoreApplication::applicationFilePath()).suffix();
-        const QString name = BuildConfig::ExecutableName + (suffix.isEmpty() ? "" : "." + suffix);
         const QString self = QCoreApplication::applicationFilePath();
+        const QString name =
+            BuildConfig::ExecutableName + QString(self.endsWith(".exe") ? ".exe" : "");
         QTemporaryDir folder;
         const QString program = folder.filePath("here/" + name);
         const QString other = folder.filePath(file.replace("PROGRAM", name));

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
-#include <QTimer>
 
 // lanternix-standin in a process of its own on a free loopback port, set up and read over HTTP:
 // the same way for a Linux test as for a Windows one under Wine, which can start the Linux
@@ -16,48 +15,43 @@
 class Standin final
 {
 public:
-    explicit Standin(const QByteArray& settings = {})
+    // settings: "name=value&…" as its command line names them, values percent-encoded.
+    explicit Standin(const QByteArray& settings)
     {
         QTcpServer probe; // a port that was free a moment ago
         probe.listen(QHostAddress::LocalHost);
-        m_port = probe.serverPort();
+        m_host = QStringLiteral("127.0.0.1:%1").arg(probe.serverPort());
         probe.close();
         QProcess::startDetached(STANDIN_PROGRAM,
-                                {"--port", QString::number(m_port), "--quit-when-idle", "60000"});
-        m_ready = QTest::qWaitFor([this] { return get("/standin/log").has_value(); }, 10000) &&
-                  (settings.isEmpty() || set(settings));
+                                {"--port", m_host.section(':', 1), "--quit-when-idle", "60000"});
+        m_ready =
+            QTest::qWaitFor([this] { return get("log").has_value(); }, 10000) && set(settings);
     }
-    ~Standin() { get("/standin/quit"); }
+    ~Standin() { get("quit"); }
 
     bool isReady() const { return m_ready; }
-    QString host() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
-    QString address(const QString& target) const { return "http://" + host() + target; }
-
-    // "name=value&…" as its command line names the settings, values percent-encoded.
-    bool set(const QByteArray& settings) { return get("/standin/set?" + settings).has_value(); }
+    QString host() const { return m_host; }
+    bool set(const QByteArray& settings) { return get("set?" + settings).has_value(); }
     // The targets the stand-in was asked for, in order.
     QStringList requests()
     {
-        return QString::fromUtf8(get("/standin/log").value_or("")).split('\n', Qt::SkipEmptyParts);
+        return QString::fromUtf8(get("log").value_or("")).split('\n', Qt::SkipEmptyParts);
     }
 
 private:
     // The body of a 200 answer; nothing for any other outcome within five seconds.
-    std::optional<QByteArray> get(const QByteArray& target)
+    std::optional<QByteArray> get(const QByteArray& command)
     {
         QNetworkAccessManager network;
         network.setProxy(QNetworkProxy::NoProxy);
-        QNetworkReply* reply = network.get(QNetworkRequest(QUrl(address(target))));
-        QEventLoop loop;
-        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-        loop.exec();
-        const bool ok = reply->isFinished() && reply->error() == QNetworkReply::NoError;
-        const QByteArray body = reply->readAll();
-        delete reply;
-        return ok ? std::optional(body) : std::nullopt;
+        const std::unique_ptr<QNetworkReply> reply(
+            network.get(QNetworkRequest(QUrl("http://" + m_host + "/standin/" + command))));
+        QSignalSpy finished(reply.get(), &QNetworkReply::finished);
+        if (!finished.wait(5000) || reply->error() != QNetworkReply::NoError)
+            return std::nullopt;
+        return reply->readAll();
     }
 
-    quint16 m_port = 0;
+    QString m_host;
     bool m_ready = false;
 };
