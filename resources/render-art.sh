@@ -24,6 +24,8 @@ png person-online.svg 32 32 "$here/icons/online.png"
 png person-checking.svg 32 32 "$here/icons/checking.png"
 png lantern.svg 32 32 "$here/icons/window.png"
 png lantern.svg 256 256 "$here/icons/lanternix.png"
+# The Windows program file's icon, at the sizes Explorer and the taskbar ask for.
+"$convert" "$here/icons/lanternix.png" -define icon:auto-resize=256,48,32,16 "$here/icons/lanternix.ico"
 
 # The about box: the logo and the legend of the two status figures. The online
 # figure's frame is one pixel taller; the figure stands on its lower edge.
