@@ -40,9 +40,10 @@ struct Rig
     FakeTransfer* transfer = new FakeTransfer;
     std::unique_ptr<MainWindow> window;
 
-    explicit Rig(const QString& version = "V2.2", int delayMs = 0)
+    explicit Rig(const QString& version = "V2.2", int delayMs = 0,
+                 const QByteArray& file = ThreeEntries)
     {
-        writeFile(listPath, ThreeEntries);
+        writeFile(listPath, file);
         transfer->answer = version;
         transfer->delayMs = delayMs;
         MainWindow::Equipment equipment;
@@ -234,9 +235,12 @@ private slots:
         QFETCH(QList<BoxAnswer>, answers);
         QFETCH(QString, folder);
         QFETCH(QStringList, journal);
-        Rig rig;
+        const bool unchanged = folder.endsWith("unchanged");
+        // Saved, this count would read "3": the file would change, the list does not.
+        Rig rig("V2.2", 0,
+                unchanged ? QByteArray(ThreeEntries).replace("t=3", "t=03") : ThreeEntries);
         rig.list()->setCurrentIndex(rig.list()->model()->index(0, 0));
-        if (!folder.endsWith("unchanged")) {
+        if (!unchanged) {
             rig.system.answers << BoxAnswer::Yes;
             rig.find<QAction>("deleteEntryAction")->trigger();
         }
