@@ -58,8 +58,13 @@ QByteArray fetch(const QUrl& url, int timeLimitMs, qint64 sizeCap)
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
 
     deadline.start(std::max(1, timeLimitMs));
+    // Every event is handled as it comes, user input included. Input held back here reached the
+    // caller's windows only after the answer, in a state the user never saw: a double-click made
+    // while waiting opened a box afterwards, and a window close held back with it then met a
+    // window blocked by that box and was dropped. What a window does not take meanwhile (a
+    // disabled one) it drops itself.
     if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec();
     deadline.stop();
 
     if (!failed) {

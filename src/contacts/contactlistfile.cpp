@@ -3,6 +3,8 @@
 #include "config/logging.h"
 #include "contacts/profilestore.h"
 
+#include <QFileInfo>
+
 namespace {
 const QString CountSection = QStringLiteral("MEUserData");
 const QString CountKey = QStringLiteral("Incout");
@@ -71,6 +73,7 @@ QVector<ContactEntry> ContactListFile::load()
         entry.storedRemark = m_store->readBytes(section, RemarkKey);
         entries.append(entry);
     }
+    m_read = entries;
     return entries;
 }
 
@@ -95,5 +98,23 @@ ContactListFile::SaveOutcome ContactListFile::save(const ContactListModel& list)
         return {};
     const QString reason = reasonFor(result);
     qCWarning(lcList) << "list not saved to" << m_path << ":" << reason << result.detail;
-    return {false, reason};
+    // Without the store module the file was never read, so what it holds is no loss to anyone.
+    const bool lost = result.failure != ProfileStore::Failure::NoModule && !holdsAlready(list);
+    return {false, reason, lost};
+}
+
+bool ContactListFile::holdsAlready(const ContactListModel& list) const
+{
+    if (list.count() == 0 && !QFileInfo::exists(m_path))
+        return true;
+    if (list.count() != m_read.size())
+        return false;
+    for (int row = 0; row < list.count(); ++row) {
+        const ContactEntry& now = list.at(row);
+        const ContactEntry& read = m_read.at(row);
+        if (now.number != read.number || now.remark != read.remark ||
+            now.storedNumber != read.storedNumber || now.storedRemark != read.storedRemark)
+            return false;
+    }
+    return true;
 }

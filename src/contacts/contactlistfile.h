@@ -22,7 +22,8 @@ public:
     struct SaveOutcome
     {
         bool saved = true;
-        QString reason; // why not, for the user
+        QString reason;           // why not, for the user
+        bool changesLost = false; // not saved, and the file lacks what the user changed
     };
 
     ContactListFile(std::unique_ptr<ProfileStore> store, const QString& path);
@@ -35,6 +36,10 @@ public:
     SaveOutcome save(const ContactListModel& list);
 
 private:
+    // The file already holds what the list holds: the entries read, or none and no file.
+    bool holdsAlready(const ContactListModel& list) const;
+
     std::unique_ptr<ProfileStore> m_store;
     QString m_path;
+    QVector<ContactEntry> m_read; // the entries as load() read them
 };

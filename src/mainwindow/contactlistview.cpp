@@ -42,6 +42,14 @@ void ContactListView::dataChanged(const QModelIndex& topLeft, const QModelIndex&
     viewport()->update();
 }
 
+void ContactListView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end)
+{
+    QListView::rowsAboutToBeRemoved(parent, start, end);
+    // The view would move the selection on to a neighbour, which shows nothing of it while the
+    // list lacks the focus: the next delete or edit would work on an entry nobody chose.
+    selectionModel()->clear();
+}
+
 void ContactListView::mousePressEvent(QMouseEvent* event)
 {
     QListView::mousePressEvent(event);

@@ -3,7 +3,8 @@
 #include <QListView>
 
 // The contact list's icon view: reports a right-button press (on the press, not the release)
-// and a double-click anywhere over the list.
+// and a double-click anywhere over the list. After entries are removed nothing is selected until
+// the user selects an entry.
 class ContactListView final : public QListView
 {
     Q_OBJECT
@@ -20,6 +21,7 @@ signals:
 protected:
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = QList<int>()) override;
+    void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };

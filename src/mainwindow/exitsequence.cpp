@@ -16,14 +16,13 @@ void ExitSequence::leave(const Save& save, const QString& listPath)
     if (answer == BoxAnswer::Yes)
         m_launcher.openWebAddress(Addresses::forum());
     const ContactListFile::SaveOutcome outcome = save();
-    if (!outcome.saved) {
-        // Ending now would lose the changes: the user frees the disk or the folder and leaves
-        // again.
-        m_boxes.tell(QStringLiteral("QQ列表未能保存!\r\n位置：%1\r\n原因：%2\r\n"
-                                    "列表仍保留在程序中,请解决问题后再退出程序.")
-                         .arg(listPath, outcome.reason),
-                     BoxIcon::Exclamation);
-        return;
+    if (outcome.changesLost) {
+        const QString giveUp = QStringLiteral("QQ列表未能保存!\r\n位置：%1\r\n原因：%2\r\n"
+                                              "是否放弃本次修改并退出程序?")
+                                   .arg(listPath, outcome.reason);
+        // No, the default, keeps the window, so a stray Enter never throws the changes away.
+        if (m_boxes.ask(giveUp, BoxIcon::Exclamation, BoxButtons::YesNoDefaultNo) != BoxAnswer::Yes)
+            return;
     }
     m_end.endEveryCopy();
 }

@@ -11,7 +11,9 @@ class ProgramEnd;
 
 // The farewell question on every close of the main window. Yes opens the forum, then saves the
 // list and ends every copy of the program; No does the same without the forum; Cancel keeps the
-// window. A list that cannot be saved is told, and the program stays open with it.
+// window. Where a save fails and the user's changes would be lost, a second question lets the
+// user give them up and leave, or stay with the list to free the folder or the disk; where
+// nothing would be lost, leaving is never held up.
 class ExitSequence final
 {
 public:
@@ -22,7 +24,7 @@ public:
     {}
 
     // Returns when the window is to stay open; otherwise the program has ended. listPath is
-    // where save() writes, for the box that tells of a failure.
+    // where save() writes, for the question after a failed save.
     void leave(const Save& save, const QString& listPath);
 
 private:

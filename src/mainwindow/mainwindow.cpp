@@ -129,6 +129,12 @@ void MainWindow::chat(bool fromMenu)
 
 void MainWindow::addEntry()
 {
+    if (m_list.count() >= ContactListFile::MaxEntries) {
+        // One more could not be saved: the list file counts its entries in 16 bits.
+        m_services.messageBoxes.tell(
+            QStringLiteral("QQ列表已满,最多只能保存%1个QQ!").arg(ContactListFile::MaxEntries));
+        return;
+    }
     QString number;
     bool refreshAfter = false;
     {

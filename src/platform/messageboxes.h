@@ -5,7 +5,8 @@
 // Modal message boxes, all with the program's title; answered by the user in the program and by
 // a script in tests.
 enum class BoxIcon { Information, Exclamation };
-enum class BoxButtons { Ok, YesNo, YesNoCancel };
+// YesNoDefaultNo is for a question whose Yes gives something up: Enter answers No.
+enum class BoxButtons { Ok, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class BoxAnswer { Ok, Yes, No, Cancel };
 
 class MessageBoxes

@@ -64,7 +64,7 @@ BoxAnswer WidgetMessageBoxes::ask(const QString& text, BoxIcon icon, BoxButtons 
         if (buttons == BoxButtons::YesNoCancel)
             box.setEscapeButton(box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
         // Without a Cancel button Esc and the close box answer No.
-        box.setDefaultButton(yes);
+        box.setDefaultButton(buttons == BoxButtons::YesNoDefaultNo ? no : yes);
     }
     if (fitsInLabel(shown))
         box.setText(shown);

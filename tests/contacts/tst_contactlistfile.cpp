@@ -95,11 +95,15 @@ private slots:
             << QByteArray(
                    "[MEUserData]\r\nIncout=2\r\n[1]\r\nImis1=123456\r\nImis2=\xCD\xAC\xD1\xA7"
                    "\r\n[2]\r\nImis1=654321\r\nImis2=\xCD\xAC\xCA\xC2\r\n");
-        // Sections above the new count stay behind, untouched, and are not read.
-        QTest::newRow("1 over 2") << TwoEntries << QStringList{"7|😀"}
-                                  << QByteArray("[MEUserData]\r\nIncout=1\r\n[1]\r\nImis1=7\r\n"
-                                                "Imis2=\x94\x39\xFC\x36\r\n[2]\r\nImis1=22\r\n"
-                                                "Imis2=b\r\n");
+        // Sections above the new count stay behind, untouched, and are not read; so do those past
+        // the largest list, which a count over it leaves unread.
+        const QByteArray past("[32768]\r\nImis1=9\r\nImis2=z\r\n");
+        QTest::newRow("1 over 2, counted past the largest list")
+            << QByteArray(TwoEntries).replace("Incout=2", "Incout=40000") + past
+            << QStringList{"7|😀"}
+            << QByteArray("[MEUserData]\r\nIncout=1\r\n[1]\r\nImis1=7\r\nImis2=\x94\x39\xFC\x36"
+                          "\r\n[2]\r\nImis1=22\r\nImis2=b\r\n") +
+                   past;
         QTest::newRow("empty list") << TwoEntries << QStringList()
                                     << QByteArray(TwoEntries).replace("Incout=2", "Incout=0");
     }
@@ -186,24 +190,33 @@ private slots:
                                 remark + "\r\n"));
     }
 
-    // A save that cannot happen says why and leaves the file as it was.
+    // A save that cannot happen says why and leaves the file as it was; it loses changes only
+    // where the file lacks them and was read.
     void failedSave_data()
     {
         QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("read-only folder") << "folder"
-                                          << "所在文件夹不允许写入";
-        QTest::newRow("read-only list file") << "file"
-                                             << "列表文件是只读的";
-        QTest::newRow("full disk") << "disk"
-                                   << "磁盘空间不足";
-        QTest::newRow("no store module") << "module"
-                                         << "存储模块 IniEnV.ocx 无法加载";
+        QTest::addColumn<bool>("lost");
+        const QString readOnly = "所在文件夹不允许写入";
+        QTest::newRow("read-only folder") << "folder" << TwoEntries << readOnly << true;
+        QTest::newRow("read-only list file") << "file" << TwoEntries << "列表文件是只读的" << true;
+        QTest::newRow("full disk") << "disk" << TwoEntries << "磁盘空间不足" << true;
+        QTest::newRow("no store module")
+            << "module" << TwoEntries << "存储模块 IniEnV.ocx 无法加载" << false;
+        // Saved, the count would read "2": the file changes, the list does not.
+        QTest::newRow("read-only folder, nothing changed")
+            << "folder unchanged" << QByteArray(TwoEntries).replace("t=2", "t=02") << readOnly
+            << false;
+        QTest::newRow("read-only folder, no list file, empty list")
+            << "folder without a list" << QByteArray() << readOnly << false;
     }
     void failedSave()
     {
         QFETCH(QString, obstacle);
+        QFETCH(QByteArray, before);
         QFETCH(QString, reason);
+        QFETCH(bool, lost);
         const QString folder = m_dir.filePath(obstacle);
         const QString path = folder + "/QQlist.cfg";
         QVERIFY(QDir().mkpath(folder));
@@ -212,18 +225,18 @@ private slots:
             mount.emplace(folder, MountedFolder::Full);
             if (!mount->isReady())
                 QSKIP("mounting needs root");
-            QVERIFY(writeFile(path, TwoEntries));
+            QVERIFY(writeFile(path, before));
             QFile filler(folder + "/filler");
             QVERIFY(filler.open(QIODevice::WriteOnly));
             while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {
             }
-        } else {
-            QVERIFY(writeFile(path, TwoEntries));
+        } else if (!before.isEmpty()) {
+            QVERIFY(writeFile(path, before));
         }
         if (obstacle == "file")
             QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
         const int permissions = mode(path);
-        if (obstacle == "folder") {
+        if (obstacle.startsWith("folder")) {
             mount.emplace(folder, MountedFolder::ReadOnly);
             if (!mount->isReady())
                 QSKIP("mounting needs root");
@@ -233,12 +246,13 @@ private slots:
                              path);
         ContactListModel list;
         list.appendEntries(file.load());
-        for (int i = 0; i < 100; ++i)
+        for (int i = 0; i < 100 && obstacle.count(' ') == 0; ++i)
             list.append(ContactEntry::made("12345", "新的"));
         const ContactListFile::SaveOutcome outcome = file.save(list);
         QVERIFY(!outcome.saved);
         QCOMPARE(outcome.reason, reason);
-        QCOMPARE(readFile(path), TwoEntries);
+        QCOMPARE(outcome.changesLost, lost);
+        QCOMPARE(readFile(path), before);
         QCOMPARE(mode(path), permissions);
     }
 

@@ -40,9 +40,10 @@ struct Rig
     FakeTransfer* transfer = new FakeTransfer;
     std::unique_ptr<MainWindow> window;
 
-    explicit Rig(const QString& version = "V2.2", int delayMs = 0)
+    explicit Rig(const QString& version = "V2.2", int delayMs = 0,
+                 const QByteArray& file = ThreeEntries)
     {
-        writeFile(listPath, ThreeEntries);
+        writeFile(listPath, file);
         transfer->answer = version;
         transfer->delayMs = delayMs;
         MainWindow::Equipment equipment;
@@ -129,6 +130,7 @@ private slots:
         QTest::addColumn<QStringList>("entries");
         const QString loaded = "程序已加载完毕...";
         const QString chatGuard = "请选择要交谈的QQ后再进行交谈!";
+        const QString deleteGuard = "请选择要删除的QQ后再进行删除!";
         const QStringList three{"甲", "", "丙"};
         const QList<BoxAnswer> none;
         QTest::newRow("chat, nothing selected")
@@ -149,6 +151,16 @@ private slots:
         QTest::newRow("edit moves the entry to the end")
             << "editEntryAction" << 0 << none << QStringList{"10009", "乙"} << QStringList()
             << "QQ:10009修改成功,请刷新列表.." << QStringList{"", "丙", "乙"};
+        // What the user no longer sees selected does not count as selected.
+        QTest::newRow("delete, then delete again")
+            << "addEntryAction deleteEntryAction deleteEntryAction" << 2 << QList{BoxAnswer::Yes}
+            << QStringList{"10004", "丁"}
+            << QStringList{"box:确定需要删除 【丙】 这个QQ号吗?", "box:" + deleteGuard}
+            << deleteGuard << QStringList{"甲", "", "丁"};
+        QTest::newRow("add to a full list") // with a dialog to fill, should one open
+            << "fill addEntryAction" << -1 << none << QStringList{"10004", "丁"}
+            << QStringList{"box:QQ列表已满,最多只能保存32767个QQ!"} << loaded
+            << three + QStringList(ContactListFile::MaxEntries - 3, "x");
         QTest::newRow("add, then refresh")
             << "addEntryAction" << -1 << none << QStringList{"10004", "丁", "tick"} << QStringList()
             << "列表刷新完毕,当前共有4个QQ,在线:1个,离线:3个" << QStringList{"甲", "", "丙", "丁"};
@@ -173,60 +185,79 @@ private slots:
             whenDialogOpens(dialog);
         const QModelIndex entry = rig.list()->model()->index(selected, 0);
         rig.list()->setCurrentIndex(entry);
-        if (action == "double-click")
-            QTest::mouseDClick(rig.list()->viewport(), Qt::LeftButton, {},
-                               rig.list()->visualRect(entry).center());
-        else
-            rig.find<QAction>(qPrintable(action))->trigger();
+        auto* list = static_cast<ContactListModel*>(rig.list()->model());
+        for (const QString& step : action.split(' ')) {
+            if (step == "double-click")
+                QTest::mouseDClick(rig.list()->viewport(), Qt::LeftButton, {},
+                                   rig.list()->visualRect(entry).center());
+            else if (step == "fill") // the largest list the file can hold
+                list->appendEntries(
+                    {ContactListFile::MaxEntries - 3, ContactEntry::made("9", "x")});
+            else
+                rig.find<QAction>(qPrintable(step))->trigger();
+        }
         QCOMPARE(rig.system.journal, journal);
         QCOMPARE(rig.status(), status);
         QCOMPARE(rig.entries(), entries);
         QCOMPARE(readFile(rig.listPath), ThreeEntries); // only leaving writes the list file
     }
 
-    // Every close asks; Yes and No save and end every copy, Cancel keeps everything. A list that
-    // cannot be saved is told, and the window stays with it until it can.
+    // Every close asks; Yes and No save and end every copy, Cancel keeps everything. Where a save
+    // fails and changes would be lost, the user gives them up or stays to free the folder.
     void farewell_data()
     {
         QTest::addColumn<bool>("byCloseBox");
-        QTest::addColumn<BoxAnswer>("answer");
-        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QList<BoxAnswer>>("answers");
+        QTest::addColumn<QString>("folder"); // the entry first deleted unless "unchanged"
         QTest::addColumn<QStringList>("journal");
-        const QStringList saved{"end:every-copy"};
-        QTest::newRow("menu, Yes") << false << BoxAnswer::Yes << false
-                                   << QStringList{Farewell, "web:" + Addresses::forum(), saved[0]};
+        const QString end = "end:every-copy";
+        const QString giveUp = "box:!QQ列表未能保存!\r\n位置：LIST\r\n原因：所在文件夹不允许写入"
+                               "\r\n是否放弃本次修改并退出程序?";
+        QTest::newRow("menu, Yes") << false << QList{BoxAnswer::Yes} << ""
+                                   << QStringList{Farewell, "web:" + Addresses::forum(), end};
         QTest::newRow("close box, No")
-            << true << BoxAnswer::No << false << QStringList{Farewell, saved[0]};
+            << true << QList{BoxAnswer::No} << "" << QStringList{Farewell, end};
         QTest::newRow("menu, Cancel")
-            << false << BoxAnswer::Cancel << false << QStringList{Farewell};
-        QTest::newRow("read-only folder, No")
-            << false << BoxAnswer::No << true
-            << QStringList{Farewell,
-                           "box:!QQ列表未能保存!\r\n位置：LIST\r\n原因：所在文件夹不允许写入"
-                           "\r\n列表仍保留在程序中,请解决问题后再退出程序."};
+            << false << QList{BoxAnswer::Cancel} << "" << QStringList{Farewell};
+        QTest::newRow("read-only folder, No, 否 stays")
+            << false << QList{BoxAnswer::No, BoxAnswer::No} << "read-only"
+            << QStringList{Farewell, giveUp};
+        QTest::newRow("read-only folder, No, 是 ends unsaved")
+            << false << QList{BoxAnswer::No, BoxAnswer::Yes} << "read-only"
+            << QStringList{Farewell, giveUp, end};
+        QTest::newRow("read-only folder, nothing changed, No")
+            << false << QList{BoxAnswer::No} << "read-only, unchanged"
+            << QStringList{Farewell, end};
     }
     void farewell()
     {
         QFETCH(bool, byCloseBox);
-        QFETCH(BoxAnswer, answer);
-        QFETCH(bool, readOnly);
+        QFETCH(QList<BoxAnswer>, answers);
+        QFETCH(QString, folder);
         QFETCH(QStringList, journal);
-        Rig rig;
+        const bool unchanged = folder.endsWith("unchanged");
+        // Saved, this count would read "3": the file would change, the list does not.
+        Rig rig("V2.2", 0,
+                unchanged ? QByteArray(ThreeEntries).replace("t=3", "t=03") : ThreeEntries);
         rig.list()->setCurrentIndex(rig.list()->model()->index(0, 0));
-        rig.system.answers << BoxAnswer::Yes << answer;
-        rig.find<QAction>("deleteEntryAction")->trigger();
+        if (!unchanged) {
+            rig.system.answers << BoxAnswer::Yes;
+            rig.find<QAction>("deleteEntryAction")->trigger();
+        }
+        rig.system.answers.append(answers);
         rig.system.journal.clear();
         std::optional<MountedFolder> mount;
-        if (readOnly && !mount.emplace(rig.folder.path(), MountedFolder::ReadOnly).isReady())
+        if (!folder.isEmpty() &&
+            !mount.emplace(rig.folder.path(), MountedFolder::ReadOnly).isReady())
             QSKIP("mounting needs root");
         byCloseBox ? void(rig.window->close()) : rig.find<QAction>("quitAction")->trigger();
 
         QCOMPARE(rig.system.journal, journal.replaceInStrings("LIST", rig.listPath));
-        const bool written = journal.last() == "end:every-copy";
+        const bool ended = journal.last() == "end:every-copy";
         QCOMPARE(
             readFile(rig.listPath).startsWith("[MEUserData]\r\nIncout=2\r\n[1]\r\nImis1=10002"),
-            written);
-        if (readOnly) { // the user frees the folder and leaves again
+            ended && folder.isEmpty());
+        if (!ended && !folder.isEmpty()) { // the user frees the folder and leaves again
             mount.reset();
             rig.system.answers << BoxAnswer::No;
             rig.window->close();

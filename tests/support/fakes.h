@@ -31,9 +31,9 @@ struct FakeSystem final : MessageBoxes, Launcher, ProgramEnd, MediaPlayer
         journal << (icon == BoxIcon::Exclamation ? "box:!" : "box:") + text;
         if (!answers.isEmpty())
             return answers.dequeue();
-        return buttons == BoxButtons::Ok      ? BoxAnswer::Ok
-               : buttons == BoxButtons::YesNo ? BoxAnswer::No
-                                              : BoxAnswer::Cancel;
+        return buttons == BoxButtons::Ok            ? BoxAnswer::Ok
+               : buttons == BoxButtons::YesNoCancel ? BoxAnswer::Cancel
+                                                    : BoxAnswer::No;
     }
     void openWebAddress(const QString& address) override { journal << "web:" + address; }
     void openChat(const QString& number) override { journal << "chat:" + number; }
