@@ -24,16 +24,11 @@ QByteArray withRemark(const QByteArray& bytes)
     return QByteArray(TwoEntries).replace("Imis2=a", "Imis2=" + bytes);
 }
 
-ContactListFile listFile(const QString& path)
-{
-    return ContactListFile(std::make_unique<ProfileStore>(PROFILE_MODULE), path);
-}
-
 // Loads the file, as the program does at start, lets change() work on the list, and saves.
 ContactListFile::SaveOutcome loadChangeSave(const QString& path,
                                             const std::function<void(ContactListModel&)>& change)
 {
-    ContactListFile file = listFile(path);
+    ContactListFile file(std::make_unique<ProfileStore>(PROFILE_MODULE), path);
     ContactListModel list;
     list.appendEntries(file.load());
     change(list);
@@ -119,7 +114,8 @@ private slots:
         QVERIFY(save(listPath(), entries).saved);
         QCOMPARE(readFile(listPath()), after);
         QCOMPARE(entriesIn(listPath()), entries);
-        QCOMPARE(mode(listPath()), permissions); // the file keeps its mode (owner rw, group r on Linux)
+        QCOMPARE(mode(listPath()),
+                 permissions); // the file keeps its mode (owner rw, group r on Linux)
     }
 
     // What the program makes of a file it did not write itself.

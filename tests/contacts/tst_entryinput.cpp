@@ -14,32 +14,22 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("remark");
         QTest::addColumn<Verdict>("verdict");
-        QTest::newRow("5 digits") << "12345"
-                                  << "甲" << Verdict::Ok;
-        QTest::newRow("11 digits") << "12345678901"
-                                   << "甲" << Verdict::Ok;
-        QTest::newRow("decimal point") << "12345.6"
-                                       << "甲" << Verdict::Ok;
-        QTest::newRow("sign") << "-12345"
-                              << "甲" << Verdict::Ok;
-        QTest::newRow("remark of a blank") << "12345"
-                                           << " " << Verdict::Ok;
-        QTest::newRow("no remark") << "12345"
-                                   << "" << Verdict::Incomplete;
-        QTest::newRow("no number, long remark") << ""
-                                                << "甲乙丙丁戊己庚" << Verdict::Incomplete;
-        QTest::newRow("4 characters") << "1234"
-                                      << "甲" << Verdict::BadNumber;
-        QTest::newRow("12 characters") << "123456789012"
-                                       << "甲" << Verdict::BadNumber;
-        QTest::newRow("letters") << "abcde"
-                                 << "甲" << Verdict::BadNumber;
-        QTest::newRow("a letter at the end") << "1234a"
-                                             << "甲" << Verdict::BadNumber;
-        QTest::newRow("blank inside") << "123 45"
-                                      << "甲" << Verdict::BadNumber;
-        QTest::newRow("full-width digits") << "１２３４５"
-                                           << "甲" << Verdict::BadNumber;
+        const auto row = [](const char* name, const QString& number, const QString& remark,
+                            Verdict verdict) {
+            QTest::newRow(name) << number << remark << verdict;
+        };
+        row("5 digits", "12345", "甲", Verdict::Ok);
+        row("11 digits", "12345678901", "甲", Verdict::Ok);
+        row("decimal point", "12345.6", "甲", Verdict::Ok);
+        row("sign", "-12345", "甲", Verdict::Ok);
+        row("remark of a blank", "12345", " ", Verdict::Ok);
+        row("no remark", "12345", "", Verdict::Incomplete);
+        row("no number, long remark", "", "甲乙丙丁戊己庚", Verdict::Incomplete);
+        row("4 characters", "1234", "甲", Verdict::BadNumber);
+        row("12 characters", "123456789012", "甲", Verdict::BadNumber);
+        row("a letter at the end", "1234a", "甲", Verdict::BadNumber);
+        row("blank inside", "123 45", "甲", Verdict::BadNumber);
+        row("full-width digits", "１２３４５", "甲", Verdict::BadNumber);
     }
     void check()
     {

@@ -117,14 +117,11 @@ private:
         if (m_windowsZip.isEmpty())
             return QFile::copy(u"" LANTERNIX_PROGRAM ""_s,
                                m_programFolder.filePath(u"Lanternix"_s));
-        QProcess unpack;
-        unpack.setWorkingDirectory(m_folder.path());
-        unpack.start(u"cmake"_s, {u"-E"_s, u"tar"_s, u"xf"_s, m_windowsZip});
-        if (!unpack.waitForFinished(60000) || unpack.exitCode() != 0)
-            return false;
+        const auto unpacked = run(u"cmake"_s, {u"-E"_s, u"chdir"_s, m_folder.path(), u"cmake"_s,
+                                               u"-E"_s, u"tar"_s, u"xf"_s, m_windowsZip});
         // The package holds one folder, which becomes the program's.
-        const QStringList unpacked = m_programFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-        return unpacked.size() == 1 && m_programFolder.cd(unpacked.first());
+        const QStringList top = m_programFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        return unpacked && top.size() == 1 && m_programFolder.cd(top.first());
     }
 
     // Runs a tool on the private screen.

@@ -20,30 +20,20 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("address"); // PORT: the server's port; "error": the error address
         QTest::addColumn<int>("requests");    // how many the server saw
-        const QString online = "http://127.0.0.1:PORT/qconn/wpa/button/button_old_91.gif";
-        QTest::newRow("online") << "10001"
-                                << "none" << online << 2;
-        QTest::newRow("offline") << "10002"
-                                 << "none"
-                                 << "http://127.0.0.1:PORT/qconn/wpa/button/button_old_90.gif" << 2;
-        QTest::newRow("upper-case host kept")
-            << "10001"
-            << "upper"
-            << "http://LOCALHOST:PORT/qconn/wpa/button/button_old_91.gif" << 2;
-        QTest::newRow("query kept") << "10001"
-                                    << "query" << online + "?x=1" << 2;
-        QTest::newRow("relative location") << "10001"
-                                           << "relative" << online << 2;
-        QTest::newRow("redirect loop") << "10001"
-                                       << "loop"
-                                       << "error" << NetworkStatusBrowser::MaxRedirects + 1;
-        QTest::newRow("never answers") << "10001"
-                                       << "never"
-                                       << "error" << 1;
+        const auto row = [](const char* name, const char* fault, const QString& address,
+                            int requests, const char* number = "10001") {
+            QTest::newRow(name) << QString(number) << QString(fault) << address << requests;
+        };
+        const QString image = "http://127.0.0.1:PORT/qconn/wpa/button/button_old_9%1.gif";
+        row("online", "none", image.arg(1), 2);
+        row("offline", "none", image.arg(0), 2, "10002");
+        row("upper-case host kept", "upper", image.arg(1).replace("127.0.0.1", "LOCALHOST"), 2);
+        row("query kept", "query", image.arg(1) + "?x=1", 2);
+        row("relative location", "relative", image.arg(1), 2);
+        row("redirect loop", "loop", "error", NetworkStatusBrowser::MaxRedirects + 1);
+        row("never answers", "never", "error", 1);
         // Qt sends a request once more when the connection closes unanswered.
-        QTest::newRow("connection closed") << "10001"
-                                           << "close"
-                                           << "error" << 2;
+        row("connection closed", "close", "error", 2);
     }
 
     // Whatever the server does, exactly one notification comes, later, with the final address.
