@@ -47,16 +47,6 @@ private slots:
         QCOMPARE(readFile(sheet.filePath()), carried(RuntimeFiles::table().at(1)));
         QVERIFY(QFileInfo(folder.filePath(RuntimeFiles::Music)).isDir());
     }
-
-    void readOnlyFolder()
-    {
-        QTemporaryDir folder;
-        MountedFolder mount(folder.path(), MountedFolder::ReadOnly);
-        if (!mount.isReady())
-            QSKIP("mounting needs root");
-        QCOMPARE(RuntimeFiles::deploy(folder.path()), 0);
-        QVERIFY(QDir(folder.path()).isEmpty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TstRuntimeFiles)
