@@ -2,9 +2,9 @@
 // module, as the program does at start and when the user leaves.
 
 #include "benchfigures.h"
-#include "contacts/contactlistfile.h"
-#include "contacts/contactlistmodel.h"
-#include "contacts/profilestore.h"
+#include "core/contacts/contactlistfile.h"
+#include "core/contacts/contactlistmodel.h"
+#include "core/contacts/profilestore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

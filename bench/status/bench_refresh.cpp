@@ -1,10 +1,10 @@
 #include "benchfigures.h"
-#include "contacts/contactlistmodel.h"
+#include "core/contacts/contactlistmodel.h"
+#include "core/status/refreshcycle.h"
 #include "fakes.h"
-#include "mainwindow/contactlistview.h"
-#include "mainwindow/mainwindow.h"
+#include "gui/mainwindow/contactlistview.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "platform/networkstatusbrowser.h"
-#include "status/refreshcycle.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

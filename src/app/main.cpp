@@ -1,10 +1,10 @@
 #include "app/programassembly.h"
-#include "mainwindow/mainwindow.h"
+#include "gui/desktop/qtmediaplayer.h"
+#include "gui/desktop/widgetmessageboxes.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/startup/splashscreen.h"
 #include "platform/launcher.h"
 #include "platform/programend.h"
-#include "platform/qtmediaplayer.h"
-#include "platform/widgetmessageboxes.h"
-#include "startup/splashscreen.h"
 
 #include <QApplication>
 #include <QFont>

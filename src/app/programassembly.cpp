@@ -1,17 +1,17 @@
 #include "app/programassembly.h"
 
 #include "config/logging.h"
-#include "contacts/contactlistfile.h"
-#include "contacts/profilestore.h"
-#include "mainwindow/mainwindow.h"
+#include "core/contacts/contactlistfile.h"
+#include "core/contacts/profilestore.h"
+#include "core/startup/runtimefiles.h"
+#include "gui/desktop/windoweffects.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "platform/media.h"
 #include "platform/modulelibrary.h"
 #include "platform/networkstatusbrowser.h"
 #include "platform/programfolder.h"
 #include "platform/transfer.h"
-#include "platform/windoweffects.h"
 #include "skin/skinattach.h"
-#include "startup/runtimefiles.h"
 
 #include <QResource>
 

@@ -2,14 +2,14 @@
 
 #include "config/addresses.h"
 #include "config/buildconfig.h"
-#include "mainwindow/services.h"
+#include "core/status/responsivewait.h"
+#include "gui/mainwindow/services.h"
 #include "platform/launcher.h"
 #include "platform/media.h"
 #include "platform/messageboxes.h"
 #include "platform/programend.h"
 #include "platform/statusbrowser.h"
 #include "platform/transfer.h"
-#include "status/responsivewait.h"
 
 #include <QHash>
 #include <QQueue>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "contacts/contactlistfile.h"
-#include "contacts/profilestore.h"
+#include "core/contacts/contactlistfile.h"
+#include "core/contacts/profilestore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,242 @@
+#include "gui/mainwindow/mainwindow.h"
+
+#include "config/addresses.h"
+#include "config/texts.h"
+#include "core/contacts/contactlistfile.h"
+#include "gui/about/aboutdialog.h"
+#include "gui/contacts/entrydialog.h"
+#include "gui/mainwindow/clockpanel.h"
+#include "platform/launcher.h"
+#include "platform/messageboxes.h"
+#include "platform/programend.h"
+#include "platform/statusbrowser.h"
+#include "platform/transfer.h"
+#include "ui_mainwindow.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QMenu>
+
+MainWindow::MainWindow(Services& services, Equipment equipment, QWidget* parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_services(services),
+      m_equipment(std::move(equipment)), m_menu(new QMenu(QStringLiteral("菜单"), this)),
+      m_refresh(m_list, *m_equipment.statusBrowser),
+      m_exit(services.messageBoxes, services.launcher, services.programEnd)
+{
+    m_ui->setupUi(this);
+    // Minimise and close only: the window keeps its design's size.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    if (!m_equipment.windowIcon.isNull())
+        setWindowIcon(m_equipment.windowIcon);
+    m_list.setStatePictures(m_equipment.statePictures);
+    m_list.appendEntries(m_equipment.entries);
+    m_equipment.entries.clear();
+    m_ui->contactList->setModel(&m_list);
+    new ClockPanel(m_ui->statusClock);
+
+    m_menu->addActions(actions()); // the design's seventeen lines, in the design's order
+    connect(m_ui->addEntryAction, &QAction::triggered, this, &MainWindow::addEntry);
+    connect(m_ui->editEntryAction, &QAction::triggered, this, &MainWindow::editEntry);
+    connect(m_ui->deleteEntryAction, &QAction::triggered, this, &MainWindow::deleteEntry);
+    connect(m_ui->chatAction, &QAction::triggered, this, &MainWindow::chatWithSelected);
+    connect(m_ui->refreshListAction, &QAction::triggered, this, &MainWindow::refreshList);
+    connect(m_ui->clearListAction, &QAction::triggered, this, &MainWindow::clearList);
+    connect(m_ui->aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(m_ui->forumAction, &QAction::triggered, this, &MainWindow::openForum);
+    connect(m_ui->quitAction, &QAction::triggered, this, &MainWindow::quit);
+    connect(m_ui->contactList, &ContactListView::rightButtonPressed, this, &MainWindow::showMenu);
+    connect(m_ui->contactList, &ContactListView::listDoubleClicked, this,
+            &MainWindow::chatByDoubleClick);
+
+    connect(&m_refresh, &RefreshCycle::statusMessage, this, &MainWindow::showStatus);
+    connect(&m_refresh, &RefreshCycle::noEntries, this, [this] {
+        const QString none = QStringLiteral("当前没有QQ,请添加!");
+        m_services.messageBoxes.tell(none);
+        showStatus(none);
+    });
+
+    // One check, one second after the window is made; a single shot can never start a second
+    // one while the first still waits for its answer or its box.
+    m_updateTimer.setSingleShot(true);
+    m_updateTimer.setInterval(1000);
+    connect(&m_updateTimer, &QTimer::timeout, this, &MainWindow::checkForUpdate);
+    m_updateTimer.start();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::showStatus(const QString& text)
+{
+    m_ui->statusMessage->setText(text);
+}
+
+void MainWindow::checkForUpdate()
+{
+    const UpdateCheck::Verdict verdict = m_updateCheck.run(*m_equipment.transfer);
+    switch (verdict.outcome) {
+    case UpdateCheck::Outcome::Current:
+        showStatus(Texts::Loaded);
+        m_ui->contactList->setEnabled(true); // from now on the menu and the chat can be reached
+        return;
+    case UpdateCheck::Outcome::Newer:
+        showStatus(Texts::Loaded);
+        m_services.messageBoxes.tell(verdict.boxText);
+        m_services.launcher.openWebAddress(Addresses::forum());
+        m_services.programEnd.endNow();
+        return;
+    case UpdateCheck::Outcome::Failed:
+        m_services.messageBoxes.tell(verdict.boxText, BoxIcon::Exclamation);
+        m_services.programEnd.endNow();
+        return;
+    }
+}
+
+void MainWindow::showMenu()
+{
+    if (m_ui->contactList->isEnabled())
+        m_menu->exec(QCursor::pos());
+}
+
+int MainWindow::usableSelection(const QString& guard, bool alsoInStatus)
+{
+    const int row = m_list.usableSelection(m_ui->contactList->selectedRow());
+    if (row < 0) {
+        m_services.messageBoxes.tell(guard);
+        if (alsoInStatus)
+            showStatus(guard);
+    }
+    return row;
+}
+
+void MainWindow::chatWithSelected()
+{
+    chat(true);
+}
+
+void MainWindow::chatByDoubleClick()
+{
+    chat(false);
+}
+
+void MainWindow::chat(bool fromMenu)
+{
+    const int row = usableSelection(QStringLiteral("请选择要交谈的QQ后再进行交谈!"), fromMenu);
+    if (row >= 0)
+        m_services.launcher.openChat(m_list.at(row).number);
+}
+
+void MainWindow::addEntry()
+{
+    if (m_list.count() >= ContactListFile::MaxEntries) {
+        // One more could not be saved: the list file counts its entries in 16 bits.
+        m_services.messageBoxes.tell(
+            QStringLiteral("QQ列表已满,最多只能保存%1个QQ!").arg(ContactListFile::MaxEntries));
+        return;
+    }
+    QString number;
+    bool refreshAfter = false;
+    {
+        EntryDialog dialog(EntryDialog::Mode::Add, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        number = dialog.number();
+        refreshAfter = dialog.refreshAfter();
+        m_list.append(ContactEntry::made(number, dialog.remark()));
+    } // the dialog is gone before a refresh starts
+    reportStored(number, QStringLiteral("添加成功"), refreshAfter);
+}
+
+void MainWindow::editEntry()
+{
+    const int row = usableSelection(QStringLiteral("请选择要修改的QQ后再进行修改!"), true);
+    if (row < 0)
+        return;
+    QString number;
+    bool refreshAfter = false;
+    {
+        EntryDialog dialog(EntryDialog::Mode::Edit, this, m_list.at(row).number,
+                           m_list.at(row).remark);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        number = dialog.number();
+        refreshAfter = dialog.refreshAfter();
+        // The changed entry moves to the end and starts over as a new one.
+        m_list.remove(m_ui->contactList->selectedRow());
+        m_list.append(ContactEntry::made(number, dialog.remark()));
+    }
+    reportStored(number, QStringLiteral("修改成功"), refreshAfter);
+}
+
+void MainWindow::reportStored(const QString& number, const QString& done, bool refreshAfter)
+{
+    if (!refreshAfter) {
+        showStatus(QStringLiteral("QQ:") + number + done + QStringLiteral(",请刷新列表.."));
+        return;
+    }
+    showStatus(QStringLiteral("QQ:") + number + done + QStringLiteral(",正刷新列表,请勿操作..."));
+    m_refresh.run(RefreshCycle::Announce::No);
+}
+
+void MainWindow::deleteEntry()
+{
+    const int row = usableSelection(QStringLiteral("请选择要删除的QQ后再进行删除!"), true);
+    if (row < 0)
+        return;
+    const QString question = QStringLiteral("确定需要删除 【") + m_list.at(row).remark +
+                             QStringLiteral("】 这个QQ号吗?");
+    if (m_services.messageBoxes.ask(question, BoxIcon::Information, BoxButtons::YesNo) !=
+        BoxAnswer::Yes)
+        return;
+    m_list.remove(m_ui->contactList->selectedRow());
+    showStatus(QStringLiteral("指定QQ号码已删除.."));
+}
+
+void MainWindow::clearList()
+{
+    MessageBoxes& boxes = m_services.messageBoxes;
+    if (m_list.count() == 0) {
+        const QString nothing = QStringLiteral("当前没有QQ!无需清空!");
+        boxes.tell(nothing);
+        showStatus(nothing);
+        return;
+    }
+    const QString question = QStringLiteral("当前共有%1个QQ,确定要全部清空吗").arg(m_list.count());
+    if (boxes.ask(question, BoxIcon::Information, BoxButtons::YesNo) != BoxAnswer::Yes)
+        return;
+    m_list.clear();
+    const QString done = QStringLiteral("已全部清空!");
+    boxes.tell(done);
+    showStatus(done);
+}
+
+void MainWindow::refreshList()
+{
+    m_refresh.run(RefreshCycle::Announce::Yes);
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog about(m_services.launcher, this);
+    about.exec();
+}
+
+void MainWindow::openForum()
+{
+    m_services.launcher.openWebAddress(Addresses::forum());
+}
+
+void MainWindow::quit()
+{
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Every way of closing passes the farewell question; the window closes only by the end of
+    // the program, so here it always stays.
+    event->ignore();
+    m_exit.leave([this] { return m_equipment.listFile->save(m_list); },
+                 m_equipment.listFile->path());
+}
