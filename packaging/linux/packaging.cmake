@@ -60,7 +60,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${LANTERNIX_FORUM})
 # CPack puts the summary above it as the synopsis.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Lanternix keeps a list of QQ numbers, each with a remark, and tells for
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "\
+Lanternix keeps a list of QQ numbers, each with a remark, and tells for
 every one of them whether that QQ user is online now, asking QQ's public
 web-presence service one number after the other. Entries are added, edited,
 deleted and cleared from a pop-up menu; a double-click opens a QQ chat. The
