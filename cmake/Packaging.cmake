@@ -1,8 +1,14 @@
 # What every package holds; what differs per system lies in packaging/linux/ and packaging/windows/.
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
+# The Debian package keeps documents where Debian does; the others beside the program.
+if(LANTERNIX_USER_DATA_FOLDER AND NOT WIN32)
+    set(LANTERNIX_DOC_DESTINATION share/doc/lanternix)
+else()
+    set(LANTERNIX_DOC_DESTINATION .)
+endif()
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${LANTERNIX_DOC_DESTINATION})
 # The pictures the README shows.
 install(FILES ${PROJECT_SOURCE_DIR}/docs/main.png ${PROJECT_SOURCE_DIR}/docs/about.png
-        DESTINATION docs)
+        DESTINATION ${LANTERNIX_DOC_DESTINATION}/docs)
 
 set(CPACK_PACKAGE_NAME Lanternix)
 set(CPACK_PACKAGE_VENDOR "Zeph")

@@ -34,7 +34,10 @@ QString forum()
 
 QString chat(const QString& number)
 {
-    return QLatin1String("tencent://message/?uin=") + number;
+    // The QQ client's handler gets the address as one quoted argument; a quote or a blank in a
+    // number from a list file must not end it, so only ASCII letters and digits go as they are.
+    return QLatin1String("tencent://message/?uin=") +
+           QString::fromLatin1(number.toUtf8().toPercentEncoding({}, "-._~"));
 }
 
 QString mail(const QString& address)

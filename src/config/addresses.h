@@ -14,7 +14,8 @@ QString onlineImage(const QString& imageHost);
 QString versionFile(const QString& makerHost);
 QString versionFile();
 QString forum();
-// The QQ client's chat with a number, the number as typed.
+// The QQ client's chat with a number: its ASCII letters and digits as typed, every other
+// character as the %XX of its UTF-8 bytes.
 QString chat(const QString& number);
 QString mail(const QString& address);
 

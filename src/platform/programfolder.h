@@ -2,7 +2,9 @@
 
 #include <QString>
 
-// The folder that holds the executable: runtime files and the list file live there.
+// Where the runtime files and the list file live: the folder that holds the executable, or, in a
+// build made to be installed under /usr (the Debian package), the user's data folder
+// ($XDG_DATA_HOME/Lanternix, else ~/.local/share/Lanternix), made at first use.
 namespace ProgramFolder {
 // Without a trailing separator, in the system's native form.
 QString path();

@@ -46,7 +46,6 @@ private slots:
         qputenv("PATH", path);
         const auto call = library.resolve<int (*)()>("profile_store_abi_version");
         QCOMPARE(call ? call() : 0, version);
-        QCOMPARE(library.isLoaded(), version != 0);
         QCOMPARE(library.errorString().isEmpty(), version != 0);
         QVERIFY2(!QFile::exists(mark), "the planted library ran");
     }

@@ -7,11 +7,12 @@
 
 namespace {
 // The desktop's opener picks the program registered for the address's scheme; a scheme nobody
-// registered (tencent: without a QQ client) simply opens nothing.
+// registered (tencent: without a QQ client) simply opens nothing. Started from its full path:
+// an opener of that name earlier in PATH is not the system's.
 void openWithDesktop(const QString& address)
 {
-    if (!QProcess::startDetached(QStringLiteral("xdg-open"), {address}))
-        qCWarning(lcPlatform) << "xdg-open could not be started for" << address;
+    if (!QProcess::startDetached(QStringLiteral("/usr/bin/xdg-open"), {address}))
+        qCWarning(lcPlatform) << "/usr/bin/xdg-open could not be started for" << address;
 }
 } // namespace
 
@@ -22,7 +23,6 @@ void SystemLauncher::openWebAddress(const QString& address)
 
 void SystemLauncher::openChat(const QString& number)
 {
-    // The number goes in as typed; QUrl would encode a blank in it.
     openWithDesktop(Addresses::chat(number));
 }
 

@@ -2,14 +2,14 @@
 
 #include "config/addresses.h"
 #include "config/logging.h"
+#include "platform/windows/systemprogram.h"
 
 #include <qt_windows.h>
 #include <shellapi.h>
 
 namespace {
 // The shell hands an address to the program registered for its scheme: tencent: to the QQ
-// client, mailto: to the mail program. The text goes over as it stands; QUrl would encode a
-// blank in a number.
+// client, mailto: to the mail program.
 void openWithShell(const QString& address)
 {
     const std::wstring text = address.toStdWString();
@@ -23,19 +23,8 @@ void openWithShell(const QString& address)
 void SystemLauncher::openWebAddress(const QString& address)
 {
     // Through explorer.exe, which opens the address in the default browser, minimised.
-    std::wstring line = (QStringLiteral("explorer.exe ") + address).toStdWString();
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWMINIMIZED;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        qCWarning(lcPlatform) << "explorer.exe could not be started for" << address;
-        return;
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    SystemProgram::run(SystemProgram::Folder::Windows, QStringLiteral("explorer.exe"), address,
+                       SW_SHOWMINIMIZED);
 }
 
 void SystemLauncher::openChat(const QString& number)
