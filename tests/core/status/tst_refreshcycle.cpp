@@ -13,6 +13,12 @@ Q_DECLARE_METATYPE(QList<State>)
 namespace {
 const QString Online = Addresses::onlineImage(BuildConfig::ImageHost);
 
+// The summary's counts: entries, online, offline.
+QString summary(int entries, int online, int offline)
+{
+    return QStringLiteral("%1 %2 %3").arg(entries).arg(online).arg(offline);
+}
+
 struct Rig
 {
     ContactListModel list;
@@ -25,8 +31,9 @@ struct Rig
     {
         for (const QString& number : numbers)
             list.append(ContactEntry::made(number, "备注" + number));
-        QObject::connect(&refresh, &RefreshCycle::statusMessage,
-                         [this](const QString& text) { status << text; });
+        QObject::connect(&refresh, &RefreshCycle::announced, [this] { status << "announced"; });
+        QObject::connect(&refresh, &RefreshCycle::finished,
+                         [this](int all, int on, int off) { status << summary(all, on, off); });
         QObject::connect(&refresh, &RefreshCycle::noEntries, [this] { ++noEntries; });
     }
     QList<State> states() const
@@ -38,13 +45,6 @@ struct Rig
     }
 };
 
-QString summary(int entries, int online, int offline)
-{
-    return QStringLiteral("列表刷新完毕,当前共有%1个QQ,在线:%2个,离线:%3个")
-        .arg(entries)
-        .arg(online)
-        .arg(offline);
-}
 } // namespace
 
 class TstRefreshCycle final : public QObject
@@ -76,14 +76,14 @@ private slots:
         rig.browser.delayMs = 20;
         rig.browser.duringRequest = [&](const QString& number) {
             if (number == "10002") // the entries behind are still being checked
-                QCOMPARE(rig.list.at(2).text, QStringLiteral("正在检测"));
+                QCOMPARE(rig.list.at(2).state, State::Checking);
         };
         rig.refresh.run(RefreshCycle::Announce::Yes);
         QCOMPARE(rig.browser.requested, QStringList({"10001", "10002", "12 34"}));
         QCOMPARE(rig.browser.overlapping, 0);
         QCOMPARE(rig.states(), states);
         QCOMPARE(rig.list.at(2).text, QStringLiteral("备注12 34"));
-        QCOMPARE(rig.status, QStringList({"执行刷新操作,请勿操作..", summary}));
+        QCOMPARE(rig.status, QStringList({"announced", summary}));
     }
 
     void emptyListAsksNothing()
