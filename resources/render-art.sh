@@ -35,12 +35,19 @@ png person-online.svg 32 32 "$tmp/online.png"
     "PNG32:$here/about/online.png"
 png person-offline.svg 32 32 "$here/about/offline.png"
 
-# The splash photograph: flattened onto black, baseline JPEG.
-png splash.svg 600 395 "$tmp/splash.png"
-"$convert" "$tmp/splash.png" -background black -alpha remove -alpha off -strip \
-    -sampling-factor 4:2:0 -quality 90 "$here/splash/splash.jpg"
+# The splash photograph: flattened onto black, baseline JPEG. Its drawn words come in the
+# program's two scripts: Simplified, and Traditional for users in Taiwan, Hong Kong and Macau.
+splash() { # svg output
+    rsvg-convert -w 600 -h 395 "$1" -o "$tmp/splash.png"
+    "$convert" "$tmp/splash.png" -background black -alpha remove -alpha off -strip \
+        -sampling-factor 4:2:0 -quality 90 "$2"
+}
+splash "$art/splash.svg" "$here/splash/splash.jpg"
+sed 's/>Zeph系列软件</>Zeph系列軟體</' "$art/splash.svg" >"$tmp/splash_zh_TW.svg"
+splash "$tmp/splash_zh_TW.svg" "$here/splash/splash_zh_TW.jpg"
 
 for f in icons/offline.png icons/online.png icons/checking.png icons/window.png \
-    icons/lanternix.png about/logo.png about/online.png about/offline.png splash/splash.jpg; do
+    icons/lanternix.png about/logo.png about/online.png about/offline.png splash/splash.jpg \
+    splash/splash_zh_TW.jpg; do
     printf '%-22s %s\n' "$f" "$("$identify" -format '%wx%h %[channels] %b' "$here/$f")"
 done

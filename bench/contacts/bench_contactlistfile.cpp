@@ -65,8 +65,9 @@ int main(int argc, char** argv)
         timer.start();
         const ContactListFile::SaveOutcome outcome = file->save(list);
         saves << timer.nsecsElapsed() / 1e6;
-        if (!outcome.saved) {
-            QTextStream(stderr) << "save failed: " << outcome.reason << Qt::endl;
+        if (!outcome.saved()) {
+            QTextStream(stderr) << "save failed: " << int(outcome.failure) << " " << outcome.detail
+                                << Qt::endl;
             return 1;
         }
     }

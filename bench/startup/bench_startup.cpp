@@ -92,7 +92,7 @@ double bigListPeak()
         std::make_unique<ProfileStore>(folder.filePath(RuntimeFiles::ProfileModule)),
         folder.filePath(ContactListFile::FileName));
     file.load();
-    if (!file.save(list).saved)
+    if (!file.save(list).saved())
         return NotMeasured;
 
     const std::unique_ptr<QProcess> child(

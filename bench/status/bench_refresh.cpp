@@ -62,8 +62,9 @@ bool refresh(const QString& label, int delayMs, double perEntrySeconds)
     RefreshCycle cycle(list, browser);
     cycle.setHosts(standin.host, standin.host);
     QString summary;
-    QObject::connect(&cycle, &RefreshCycle::statusMessage,
-                     [&summary](const QString& text) { summary = text; });
+    QObject::connect(&cycle, &RefreshCycle::finished, [&summary](int all, int on, int off) {
+        summary = QStringLiteral("%1 entries, %2 online, %3 offline").arg(all).arg(on).arg(off);
+    });
 
     const double cpuStart = processorSeconds();
     QElapsedTimer wall;
@@ -73,7 +74,7 @@ bool refresh(const QString& label, int delayMs, double perEntrySeconds)
     const double cpu = processorSeconds() - cpuStart;
     printFigure(wallFigure, seconds, allowed, "s");
     printFigure(shareFigure, 100.0 * cpu / seconds, 3, "%");
-    if (summary.contains(QStringLiteral("在线:3个,离线:297个")))
+    if (summary == QStringLiteral("300 entries, 3 online, 297 offline"))
         return true;
     QTextStream(stderr) << "unexpected summary: " << summary << Qt::endl;
     return false;

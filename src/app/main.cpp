@@ -1,5 +1,6 @@
 #include "app/programassembly.h"
 #include "gui/desktop/qtmediaplayer.h"
+#include "gui/desktop/translation.h"
 #include "gui/desktop/widgetmessageboxes.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/startup/splashscreen.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -17,6 +19,8 @@ int main(int argc, char* argv[])
     font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Microsoft YaHei")});
     font.setPointSize(9);
     QApplication::setFont(font);
+    // Simplified Chinese, the windows' own, or Traditional where the user's language asks for it.
+    const Translation translation(Translation::scriptFor(QLocale::system().uiLanguages()));
 
     WidgetMessageBoxes messageBoxes;
     SystemLauncher launcher;
@@ -25,8 +29,8 @@ int main(int argc, char* argv[])
     Services services{messageBoxes, launcher, programEnd, media};
 
     std::unique_ptr<MainWindow> mainWindow;
-    auto* splash =
-        new SplashScreen([&] { mainWindow = ProgramAssembly::openMainWindow(services); });
+    auto* splash = new SplashScreen([&] { mainWindow = ProgramAssembly::openMainWindow(services); },
+                                    translation.splashPicture());
     splash->show();
     return app.exec();
 }

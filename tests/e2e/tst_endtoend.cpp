@@ -1,9 +1,10 @@
 // The real program as a user meets it: copied into an empty folder, started on a private X screen
 // (Xvfb), worked only from outside with xdotool, against lanternix-standin on the loopback port
 // that the build's three hosts point at. An entry added on the first start must be saved when the
-// user leaves with No, and be there again on the next start. With LANTERNIX_E2E_WINDOWS_ZIP naming
-// the Windows package (built for the same port), that package is unpacked instead and its
-// Lanternix.exe run under Wine, in the Wine prefix the environment names.
+// user leaves with No, and be there again on the next start, which a user in Taiwan makes and reads
+// in Traditional characters. With LANTERNIX_E2E_WINDOWS_ZIP naming the Windows package (built for
+// the same port), that package is unpacked instead and its Lanternix.exe run under Wine, in the
+// Wine prefix the environment names.
 
 #include "folders.h"
 
@@ -14,7 +15,6 @@
 
 using namespace Qt::StringLiterals;
 
-const QString MainTitle = u"Zeph系列软件のLanternix【Aurel】"_s;
 const QString Port = u"" LANTERNIX_MAKER_HOST ""_s.section(u':', 1); // of all three hosts
 enum MenuLine { Add = 0, Refresh = 4, Quit = 8 }; // of nine, with a separator between two
 
@@ -50,6 +50,9 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"DISPLAY"_s, ':' + QString::fromLatin1(display));
         environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s); // ctest asks for offscreen
+        for (const QString& name : {u"LANGUAGE"_s, u"LC_ALL"_s, u"LC_MESSAGES"_s})
+            environment.remove(name); // the language is LANG's alone
+        environment.insert(u"LANG"_s, u"C.UTF-8"_s);
         m_program.setProcessEnvironment(environment);
         m_program.setProcessChannelMode(QProcess::ForwardedChannels);
         QVERIFY2(!display.isEmpty() && xdotool(u"getmouselocation"_s),
@@ -68,8 +71,8 @@ private slots:
     {
         if (QTest::currentTestFailed())
             qInfo().noquote() << "the stand-in saw:\n" << readFile(m_log);
-        // The program still runs only when the test failed; Xvfb, when asked, takes its lock file
-        // and socket away. One that hangs on is killed by QProcess at the end.
+        // The program still runs when the test failed or left it open; Xvfb, when asked, takes
+        // its lock file and socket away. One that hangs on is killed by QProcess at the end.
         for (QProcess* process : {&m_program, &m_standin, &m_xvfb}) {
             process->terminate();
             process->waitForFinished(5000);
@@ -99,8 +102,13 @@ private slots:
         QVERIFY2(leaveWithNo(), "the program did not end on leaving with No");
         QCOMPARE(readFile(list), saved);
 
-        // Second start from the same folder: a refresh asks for the entry's status, so it is back.
-        QVERIFY2(startProgram(), "the main window did not follow the splash on the second start");
+        // Second start from the same folder, by a user in Taiwan: the windows read in Traditional
+        // characters, and a refresh asks for the entry's status, so it is back.
+        QProcessEnvironment environment = m_program.processEnvironment();
+        environment.insert(u"LANG"_s, u"zh_TW.UTF-8"_s);
+        m_program.setProcessEnvironment(environment);
+        m_maker = u"Zeph系列軟體"_s;
+        QVERIFY2(startProgram(), "no main window in Traditional characters on the second start");
         WAIT_FOR(readFile(m_log).count("/jc.txt\n") == 2, "the second start's version request");
         const qsizetype asked = readFile(m_log).count(" /pa?p=1:10001:9\n");
         QVERIFY2(choose(Refresh), "the pop-up menu did not open over the list");
@@ -182,9 +190,9 @@ private:
         else
             m_program.start(u"wine"_s, {m_programFolder.filePath(u"Lanternix.exe"_s)});
         const auto clickSplash = [this] {
-            if (const auto splash = find(u"Zeph系列软件のLanternix"_s))
+            if (const auto splash = find(m_maker + u"のLanternix"_s))
                 doAt(*splash, {450, 296}, u"click 1"_s);
-            return find(MainTitle, 3000).has_value();
+            return find(mainTitle(), 3000).has_value();
         };
         return m_program.waitForStarted() && QTest::qWaitFor(clickSplash, 30000);
     }
@@ -194,7 +202,7 @@ private:
         // The list takes no clicks until the update check has passed, nor while it refreshes: a
         // blank spot low in it is right-clicked until the menu (named after the program) opens.
         // Lines and separators share one pitch, so a line's middle follows from the menu's height.
-        const auto window = find(MainTitle);
+        const auto window = find(mainTitle());
         std::optional<Window> menu;
         const auto openMenu = [&] {
             return doAt(*window, {576, 364}, u"click 3"_s) && (menu = find(u"Lanternix"_s, 3000));
@@ -208,7 +216,7 @@ private:
     {
         // Without a window manager the keyboard follows the pointer unless a window takes the
         // focus; both point alt+n at the box. A key given before the box took it is given again.
-        const auto box = choose(Quit) ? find(u"Zeph系列软件"_s, 15000) : std::nullopt;
+        const auto box = choose(Quit) ? find(m_maker, 15000) : std::nullopt;
         const auto answerNo = [&] {
             doAt(*box, {20, 8}, "windowfocus " + box->id + " key alt+n");
             return m_program.waitForFinished(3000);
@@ -218,7 +226,10 @@ private:
                (m_program.exitStatus() == QProcess::NormalExit || !m_windowsZip.isEmpty());
     }
 
-    QTemporaryDir m_scratch, m_folder; // for the stand-in's log; where the program is put
+    QString mainTitle() const { return m_maker + u"のLanternix【Aurel】"_s; }
+
+    QString m_maker = u"Zeph系列软件"_s; // in the windows' titles, in the user's script
+    QTemporaryDir m_scratch, m_folder;   // for the stand-in's log; where the program is put
     const QString m_log = m_scratch.filePath(u"standin.log"_s);
     QDir m_programFolder{m_folder.path()};
     QProcess m_xvfb, m_standin, m_program;

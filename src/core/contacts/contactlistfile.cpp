@@ -28,27 +28,6 @@ int parseCount(const QString& text)
         value = qMin<qint64>(value * 10 + (view[at].unicode() - u'0'), ContactListFile::MaxEntries);
     return negative ? 0 : int(value);
 }
-
-QString reasonFor(const ProfileStore::CommitResult& result)
-{
-    switch (result.failure) {
-    case ProfileStore::Failure::None:
-        return QString();
-    case ProfileStore::Failure::NoModule:
-        return QStringLiteral("存储模块 IniEnV.ocx 无法加载");
-    case ProfileStore::Failure::FolderNotWritable:
-        return QStringLiteral("所在文件夹不允许写入");
-    case ProfileStore::Failure::FileReadOnly:
-        return QStringLiteral("列表文件是只读的");
-    case ProfileStore::Failure::DiskFull:
-        return QStringLiteral("磁盘空间不足");
-    case ProfileStore::Failure::FileUnreadable:
-        return QStringLiteral("列表文件无法读取");
-    case ProfileStore::Failure::WriteFailed:
-        break;
-    }
-    return result.detail.isEmpty() ? QStringLiteral("写入失败") : result.detail;
-}
 } // namespace
 
 ContactListFile::ContactListFile(std::unique_ptr<ProfileStore> store, const QString& path)
@@ -94,13 +73,13 @@ ContactListFile::SaveOutcome ContactListFile::save(const ContactListModel& list)
             m_store->writeBytes(section, RemarkKey, entry.storedRemark);
     }
     const ProfileStore::CommitResult result = m_store->commit();
-    if (result.failure == ProfileStore::Failure::None)
+    if (result.failure == Failure::None)
         return {};
-    const QString reason = reasonFor(result);
-    qCWarning(lcList) << "list not saved to" << m_path << ":" << reason << result.detail;
+    qCWarning(lcList) << "list not saved to" << m_path << ": failure" << int(result.failure)
+                      << result.detail;
     // Without the store module the file was never read, so what it holds is no loss to anyone.
-    const bool lost = result.failure != ProfileStore::Failure::NoModule && !holdsAlready(list);
-    return {false, reason, lost};
+    const bool lost = result.failure != Failure::NoModule && !holdsAlready(list);
+    return {result.failure, result.detail, lost};
 }
 
 bool ContactListFile::holdsAlready(const ContactListModel& list) const

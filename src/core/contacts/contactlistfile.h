@@ -1,12 +1,11 @@
 #pragma once
 
 #include "core/contacts/contactlistmodel.h"
+#include "core/contacts/profilestore.h"
 
 #include <QString>
 #include <QVector>
 #include <memory>
-
-class ProfileStore;
 
 // QQlist.cfg: read once when the program starts, written once when the user leaves. Entries are
 // numbered sections from 1 under a count; an entry read from the file and not changed since is
@@ -19,11 +18,13 @@ public:
     // The largest list the program serves: positions are 16-bit numbers in the file's world.
     static constexpr int MaxEntries = 32767;
 
+    using Failure = ProfileStore::Failure;
     struct SaveOutcome
     {
-        bool saved = true;
-        QString reason;           // why not, for the user
-        bool changesLost = false; // not saved, and the file lacks what the user changed
+        Failure failure = Failure::None; // why the list was not saved
+        QString detail;                  // the system's own words, where it gave any
+        bool changesLost = false;        // not saved, and the file lacks what the user changed
+        bool saved() const { return failure == Failure::None; }
     };
 
     ContactListFile(std::unique_ptr<ProfileStore> store, const QString& path);

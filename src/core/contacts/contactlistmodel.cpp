@@ -1,7 +1,5 @@
 #include "core/contacts/contactlistmodel.h"
 
-#include "config/texts.h"
-
 void ContactListModel::append(const ContactEntry& entry)
 {
     appendEntries({entry});
@@ -23,7 +21,7 @@ void ContactListModel::markAllChecking()
         return;
     for (ContactEntry& entry : m_entries) {
         entry.state = ContactEntry::State::Checking;
-        entry.text = Texts::Checking;
+        entry.text = m_stateWords.value(int(ContactEntry::State::Checking));
     }
     emit dataChanged(index(0), index(count() - 1));
 }
@@ -66,6 +64,11 @@ void ContactListModel::setStatePictures(const QVector<QIcon>& pictures)
         emit dataChanged(index(0), index(count() - 1), {Qt::DecorationRole});
 }
 
+void ContactListModel::setStateWords(const QStringList& words)
+{
+    m_stateWords = words;
+}
+
 int ContactListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : count();
@@ -84,9 +87,7 @@ QVariant ContactListModel::data(const QModelIndex& index, int role) const
     case Qt::DecorationRole:
         return state < m_pictures.size() ? m_pictures.at(state) : QVariant();
     case Qt::AccessibleDescriptionRole: // a screen reader says what the picture shows
-        return entry.state == ContactEntry::State::Online     ? QStringLiteral("在线")
-               : entry.state == ContactEntry::State::Checking ? Texts::Checking
-                                                              : QStringLiteral("离线");
+        return m_stateWords.value(state);
     default:
         return {};
     }

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QIcon>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 // One contact entry: what the list shows, what it keeps, and for an entry read from the list
@@ -12,7 +13,7 @@ struct ContactEntry
 {
     enum class State { Offline, Online, Checking };
 
-    QString text;   // the remark, "正在检测" while checked, or what the user typed in place
+    QString text;   // the remark, the checking state's words, or what the user typed in place
     QString number; // exactly as typed
     QString remark;
     State state = State::Offline; // a new entry shows the offline picture until it is checked
@@ -39,7 +40,7 @@ public:
 
     void append(const ContactEntry& entry);
     void appendEntries(const QVector<ContactEntry>& entries);
-    // Checking state and "正在检测" on every entry at once.
+    // Checking state and its words on every entry at once.
     void markAllChecking();
     // Online or offline, the text back from the remark.
     void setResult(int row, bool online);
@@ -52,6 +53,9 @@ public:
 
     // Pictures for the offline, online and checking states; without them entries show none.
     void setStatePictures(const QVector<QIcon>& pictures);
+    // The windows' words for the same states: what a screen reader says of the picture; the
+    // checking state's words also stand as an entry's text while it is being checked.
+    void setStateWords(const QStringList& words);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -63,4 +67,5 @@ private:
 
     QVector<ContactEntry> m_entries;
     QVector<QIcon> m_pictures;
+    QStringList m_stateWords;
 };

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/contacts/contactlistfile.h"
+#include "platform/messageboxes.h"
 
 #include <QString>
 #include <functional>
 
 class Launcher;
-class MessageBoxes;
 class ProgramEnd;
 
 // The farewell question on every close of the main window. Yes opens the forum, then saves the
@@ -19,16 +19,27 @@ class ExitSequence final
 public:
     using Save = std::function<ContactListFile::SaveOutcome()>;
 
-    ExitSequence(MessageBoxes& boxes, Launcher& launcher, ProgramEnd& end)
-        : m_boxes(boxes), m_launcher(launcher), m_end(end)
+    // The two questions, which the windows word and ask.
+    class Questions
+    {
+    public:
+        virtual ~Questions() = default;
+        // Yes, No or Cancel.
+        virtual BoxAnswer farewell() = 0;
+        // After a save that failed as told, the file lacking the user's changes: Yes gives them
+        // up and leaves.
+        virtual BoxAnswer giveUpChanges(const ContactListFile::SaveOutcome& outcome) = 0;
+    };
+
+    ExitSequence(Questions& questions, Launcher& launcher, ProgramEnd& end)
+        : m_questions(questions), m_launcher(launcher), m_end(end)
     {}
 
-    // Returns when the window is to stay open; otherwise the program has ended. listPath is
-    // where save() writes, for the question after a failed save.
-    void leave(const Save& save, const QString& listPath);
+    // Returns when the window is to stay open; otherwise the program has ended.
+    void leave(const Save& save);
 
 private:
-    MessageBoxes& m_boxes;
+    Questions& m_questions;
     Launcher& m_launcher;
     ProgramEnd& m_end;
 };

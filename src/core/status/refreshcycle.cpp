@@ -33,7 +33,7 @@ void RefreshCycle::run(Announce announce)
     m_offline = 0;
     m_list.markAllChecking();
     if (announce == Announce::Yes)
-        emit statusMessage(QStringLiteral("执行刷新操作,请勿操作.."));
+        emit announced();
 
     // The count is taken once: entries added meanwhile are left to the next refresh.
     const int count = qMin(m_list.count(), ContactListFile::MaxEntries);
@@ -66,8 +66,5 @@ void RefreshCycle::classify(const QString& address)
 
     const int entries = m_list.count();
     if (m_list.at(entries - 1).state != ContactEntry::State::Checking)
-        emit statusMessage(QStringLiteral("列表刷新完毕,当前共有%1个QQ,在线:%2个,离线:%3个")
-                               .arg(entries)
-                               .arg(m_online)
-                               .arg(m_offline));
+        emit finished(entries, m_online, m_offline);
 }

@@ -23,13 +23,16 @@ public:
     // The service hosts: the build's unless a test names its own.
     void setHosts(const QString& presenceHost, const QString& imageHost);
 
-    // Returns once every entry has its answer. Announce::Yes reports the "please wait" text
-    // before the first request; a caller that wrote its own text leaves it standing.
+    // Returns once every entry has its answer. Announce::Yes says that the refresh began before
+    // the first request; a caller that told the user itself leaves its own words standing.
     void run(Announce announce);
 
 signals:
     void noEntries();
-    void statusMessage(const QString& text); // the "please wait" text and the summary
+    void announced();
+    // The summary, each time the last entry has its answer: the entries then in the list and how
+    // many answers of this refresh were online and offline.
+    void finished(int entries, int online, int offline);
 
 private:
     void classify(const QString& address);

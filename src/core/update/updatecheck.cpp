@@ -19,9 +19,6 @@ UpdateCheck::Verdict UpdateCheck::run(Transfer& transfer) const
 UpdateCheck::Verdict UpdateCheck::judge(const QString& answer)
 {
     if (answer.isEmpty())
-        return {Outcome::Failed, QStringLiteral("检测更新失败!请您稍后再试")};
-    if (answer == OwnVersion)
-        return {Outcome::Current, QString()};
-    return {Outcome::Newer, QStringLiteral("发现最新版本![") + answer +
-                                QStringLiteral("]\r\n \r\n确定后自动打开更新地址!")};
+        return {Outcome::Failed, answer};
+    return {answer == OwnVersion ? Outcome::Current : Outcome::Newer, answer};
 }

@@ -14,7 +14,7 @@ public:
     struct Verdict
     {
         Outcome outcome;
-        QString boxText; // what to tell the user; empty when the program is current
+        QString answer; // the site's text as read; empty when none came
     };
 
     static inline const QString OwnVersion = QStringLiteral("V2.2");

@@ -27,7 +27,7 @@ AboutDialog::AboutDialog(Launcher& launcher, QWidget* parent)
     m_ui->logoPicture->setPixmap(QPixmap(QStringLiteral(":/image/about/logo.png")));
     m_ui->onlinePicture->setPixmap(QPixmap(QStringLiteral(":/image/about/online.png")));
     m_ui->offlinePicture->setPixmap(QPixmap(QStringLiteral(":/image/about/offline.png")));
-    m_ui->versionLabel->setText(QStringLiteral("版本号：%1.%2.%3")
+    m_ui->versionLabel->setText(tr("版本号：%1.%2.%3")
                                     .arg(BuildConfig::VersionMajor)
                                     .arg(BuildConfig::VersionMinor)
                                     .arg(BuildConfig::VersionRevision));

@@ -17,8 +17,8 @@ EntryDialog::EntryDialog(Mode mode, QWidget* parent, const QString& number, cons
         m_ui->refreshAfterBox->setFocus();
         return;
     }
-    setWindowTitle(QStringLiteral("修改QQ"));
-    m_ui->refreshAfterBox->setText(QStringLiteral("修改后是否自动刷新QQ查询列表"));
+    setWindowTitle(tr("修改QQ"));
+    m_ui->refreshAfterBox->setText(tr("修改后是否自动刷新QQ查询列表"));
     m_ui->numberEdit->setText(number);
     m_ui->remarkEdit->setText(remark);
     // Changing an entry goes from its number onwards.
@@ -50,11 +50,11 @@ void EntryDialog::confirm()
 {
     switch (EntryInput::check(number(), remark())) {
     case EntryInput::Verdict::Incomplete:
-        m_ui->statusMessage->setText(QStringLiteral("请输入补全信息.."));
+        m_ui->statusMessage->setText(tr("请输入补全信息.."));
         m_ui->numberEdit->setFocus(); // the number box, even when only the remark is missing
         return;
     case EntryInput::Verdict::BadNumber:
-        m_ui->statusMessage->setText(QStringLiteral("您输入的QQ号码有误!"));
+        m_ui->statusMessage->setText(tr("您输入的QQ号码有误!"));
         m_ui->numberEdit->clear(); // the remark stays, the focus stays where it is
         return;
     case EntryInput::Verdict::Ok:

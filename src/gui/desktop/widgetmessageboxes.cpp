@@ -1,7 +1,5 @@
 #include "gui/desktop/widgetmessageboxes.h"
 
-#include "config/texts.h"
-
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -48,21 +46,21 @@ BoxAnswer WidgetMessageBoxes::ask(const QString& text, BoxIcon icon, BoxButtons 
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
     QMessageBox box(icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::Information,
-                    Texts::BoxTitle, QString(), QMessageBox::NoButton,
+                    tr("Zeph系列软件"), QString(), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText); // remarks are shown as typed, never as markup
 
     QPushButton* yes = nullptr;
     QPushButton* no = nullptr;
     if (buttons == BoxButtons::Ok) {
-        QPushButton* ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+        QPushButton* ok = box.addButton(tr("确定"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
     } else {
-        yes = box.addButton(QStringLiteral("是(&Y)"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("否(&N)"), QMessageBox::NoRole);
+        yes = box.addButton(tr("是(&Y)"), QMessageBox::YesRole);
+        no = box.addButton(tr("否(&N)"), QMessageBox::NoRole);
         if (buttons == BoxButtons::YesNoCancel)
-            box.setEscapeButton(box.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
+            box.setEscapeButton(box.addButton(tr("取消"), QMessageBox::RejectRole));
         // Without a Cancel button Esc and the close box answer No.
         box.setDefaultButton(buttons == BoxButtons::YesNoDefaultNo ? no : yes);
     }

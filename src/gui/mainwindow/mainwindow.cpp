@@ -1,7 +1,6 @@
 #include "gui/mainwindow/mainwindow.h"
 
 #include "config/addresses.h"
-#include "config/texts.h"
 #include "core/contacts/contactlistfile.h"
 #include "gui/about/aboutdialog.h"
 #include "gui/contacts/entrydialog.h"
@@ -19,9 +18,11 @@
 
 MainWindow::MainWindow(Services& services, Equipment equipment, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::MainWindow>()), m_services(services),
-      m_equipment(std::move(equipment)), m_menu(new QMenu(QStringLiteral("菜单"), this)),
+      m_equipment(std::move(equipment)), m_menu(new QMenu(tr("菜单"), this)),
       m_refresh(m_list, *m_equipment.statusBrowser),
-      m_exit(services.messageBoxes, services.launcher, services.programEnd)
+      m_farewell(services.messageBoxes,
+                 m_equipment.listFile ? m_equipment.listFile->path() : QString()),
+      m_exit(m_farewell, services.launcher, services.programEnd)
 {
     m_ui->setupUi(this);
     // Minimise and close only: the window keeps its design's size.
@@ -31,6 +32,7 @@ MainWindow::MainWindow(Services& services, Equipment equipment, QWidget* parent)
     if (!m_equipment.windowIcon.isNull())
         setWindowIcon(m_equipment.windowIcon);
     m_list.setStatePictures(m_equipment.statePictures);
+    m_list.setStateWords({tr("离线"), tr("在线"), tr("正在检测")});
     m_list.appendEntries(m_equipment.entries);
     m_equipment.entries.clear();
     m_ui->contactList->setModel(&m_list);
@@ -50,9 +52,17 @@ MainWindow::MainWindow(Services& services, Equipment equipment, QWidget* parent)
     connect(m_ui->contactList, &ContactListView::listDoubleClicked, this,
             &MainWindow::chatByDoubleClick);
 
-    connect(&m_refresh, &RefreshCycle::statusMessage, this, &MainWindow::showStatus);
+    connect(&m_refresh, &RefreshCycle::announced, this,
+            [this] { showStatus(tr("执行刷新操作,请勿操作..")); });
+    connect(&m_refresh, &RefreshCycle::finished, this,
+            [this](int entries, int online, int offline) {
+                showStatus(tr("列表刷新完毕,当前共有%1个QQ,在线:%2个,离线:%3个")
+                               .arg(entries)
+                               .arg(online)
+                               .arg(offline));
+            });
     connect(&m_refresh, &RefreshCycle::noEntries, this, [this] {
-        const QString none = QStringLiteral("当前没有QQ,请添加!");
+        const QString none = tr("当前没有QQ,请添加!");
         m_services.messageBoxes.tell(none);
         showStatus(none);
     });
@@ -77,17 +87,18 @@ void MainWindow::checkForUpdate()
     const UpdateCheck::Verdict verdict = m_updateCheck.run(*m_equipment.transfer);
     switch (verdict.outcome) {
     case UpdateCheck::Outcome::Current:
-        showStatus(Texts::Loaded);
+        showStatus(tr("程序已加载完毕..."));
         m_ui->contactList->setEnabled(true); // from now on the menu and the chat can be reached
         return;
     case UpdateCheck::Outcome::Newer:
-        showStatus(Texts::Loaded);
-        m_services.messageBoxes.tell(verdict.boxText);
+        showStatus(tr("程序已加载完毕..."));
+        m_services.messageBoxes.tell(
+            tr("发现最新版本![%1]\r\n \r\n确定后自动打开更新地址!").arg(verdict.answer));
         m_services.launcher.openWebAddress(Addresses::forum());
         m_services.programEnd.endNow();
         return;
     case UpdateCheck::Outcome::Failed:
-        m_services.messageBoxes.tell(verdict.boxText, BoxIcon::Exclamation);
+        m_services.messageBoxes.tell(tr("检测更新失败!请您稍后再试"), BoxIcon::Exclamation);
         m_services.programEnd.endNow();
         return;
     }
@@ -122,7 +133,7 @@ void MainWindow::chatByDoubleClick()
 
 void MainWindow::chat(bool fromMenu)
 {
-    const int row = usableSelection(QStringLiteral("请选择要交谈的QQ后再进行交谈!"), fromMenu);
+    const int row = usableSelection(tr("请选择要交谈的QQ后再进行交谈!"), fromMenu);
     if (row >= 0)
         m_services.launcher.openChat(m_list.at(row).number);
 }
@@ -132,7 +143,7 @@ void MainWindow::addEntry()
     if (m_list.count() >= ContactListFile::MaxEntries) {
         // One more could not be saved: the list file counts its entries in 16 bits.
         m_services.messageBoxes.tell(
-            QStringLiteral("QQ列表已满,最多只能保存%1个QQ!").arg(ContactListFile::MaxEntries));
+            tr("QQ列表已满,最多只能保存%1个QQ!").arg(ContactListFile::MaxEntries));
         return;
     }
     QString number;
@@ -145,12 +156,15 @@ void MainWindow::addEntry()
         refreshAfter = dialog.refreshAfter();
         m_list.append(ContactEntry::made(number, dialog.remark()));
     } // the dialog is gone before a refresh starts
-    reportStored(number, QStringLiteral("添加成功"), refreshAfter);
+    showStatus(refreshAfter ? tr("QQ:%1添加成功,正刷新列表,请勿操作...").arg(number)
+                            : tr("QQ:%1添加成功,请刷新列表..").arg(number));
+    if (refreshAfter)
+        m_refresh.run(RefreshCycle::Announce::No);
 }
 
 void MainWindow::editEntry()
 {
-    const int row = usableSelection(QStringLiteral("请选择要修改的QQ后再进行修改!"), true);
+    const int row = usableSelection(tr("请选择要修改的QQ后再进行修改!"), true);
     if (row < 0)
         return;
     QString number;
@@ -166,47 +180,39 @@ void MainWindow::editEntry()
         m_list.remove(m_ui->contactList->selectedRow());
         m_list.append(ContactEntry::made(number, dialog.remark()));
     }
-    reportStored(number, QStringLiteral("修改成功"), refreshAfter);
-}
-
-void MainWindow::reportStored(const QString& number, const QString& done, bool refreshAfter)
-{
-    if (!refreshAfter) {
-        showStatus(QStringLiteral("QQ:") + number + done + QStringLiteral(",请刷新列表.."));
-        return;
-    }
-    showStatus(QStringLiteral("QQ:") + number + done + QStringLiteral(",正刷新列表,请勿操作..."));
-    m_refresh.run(RefreshCycle::Announce::No);
+    showStatus(refreshAfter ? tr("QQ:%1修改成功,正刷新列表,请勿操作...").arg(number)
+                            : tr("QQ:%1修改成功,请刷新列表..").arg(number));
+    if (refreshAfter)
+        m_refresh.run(RefreshCycle::Announce::No);
 }
 
 void MainWindow::deleteEntry()
 {
-    const int row = usableSelection(QStringLiteral("请选择要删除的QQ后再进行删除!"), true);
+    const int row = usableSelection(tr("请选择要删除的QQ后再进行删除!"), true);
     if (row < 0)
         return;
-    const QString question = QStringLiteral("确定需要删除 【") + m_list.at(row).remark +
-                             QStringLiteral("】 这个QQ号吗?");
+    const QString question = tr("确定需要删除 【%1】 这个QQ号吗?").arg(m_list.at(row).remark);
     if (m_services.messageBoxes.ask(question, BoxIcon::Information, BoxButtons::YesNo) !=
         BoxAnswer::Yes)
         return;
     m_list.remove(m_ui->contactList->selectedRow());
-    showStatus(QStringLiteral("指定QQ号码已删除.."));
+    showStatus(tr("指定QQ号码已删除.."));
 }
 
 void MainWindow::clearList()
 {
     MessageBoxes& boxes = m_services.messageBoxes;
     if (m_list.count() == 0) {
-        const QString nothing = QStringLiteral("当前没有QQ!无需清空!");
+        const QString nothing = tr("当前没有QQ!无需清空!");
         boxes.tell(nothing);
         showStatus(nothing);
         return;
     }
-    const QString question = QStringLiteral("当前共有%1个QQ,确定要全部清空吗").arg(m_list.count());
+    const QString question = tr("当前共有%1个QQ,确定要全部清空吗").arg(m_list.count());
     if (boxes.ask(question, BoxIcon::Information, BoxButtons::YesNo) != BoxAnswer::Yes)
         return;
     m_list.clear();
-    const QString done = QStringLiteral("已全部清空!");
+    const QString done = tr("已全部清空!");
     boxes.tell(done);
     showStatus(done);
 }
@@ -237,6 +243,5 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // Every way of closing passes the farewell question; the window closes only by the end of
     // the program, so here it always stays.
     event->ignore();
-    m_exit.leave([this] { return m_equipment.listFile->save(m_list); },
-                 m_equipment.listFile->path());
+    m_exit.leave([this] { return m_equipment.listFile->save(m_list); });
 }

@@ -15,7 +15,8 @@
 //              other, waiting with core/status/waitResponsively, and reports the summary
 //   update     core/update/UpdateCheck reads the version through a platform/Transfer one second
 //              after the window opens; this window shows its outcome
-//   leaving    core/exit/ExitSequence: the farewell question, the save, the end of every copy
+//   leaving    core/exit/ExitSequence: the farewell question, the save, the end of every copy;
+//              gui/mainwindow/FarewellQuestions words its questions
 //   about      gui/about/AboutDialog; chat, mail and forum go through platform/Launcher
 //   system     message boxes, launcher, program end and music come in as Services: the
 //              interfaces in platform/, each system's half in platform/linux/ or
@@ -31,6 +32,7 @@
 #include "core/exit/exitsequence.h"
 #include "core/status/refreshcycle.h"
 #include "core/update/updatecheck.h"
+#include "gui/mainwindow/farewellquestions.h"
 #include "gui/mainwindow/services.h"
 
 class ContactListFile;
@@ -80,8 +82,6 @@ private:
     // The selected entry's row, or -1 after the guard's box (and, from the menu, status text).
     int usableSelection(const QString& guard, bool alsoInStatus);
     void chat(bool fromMenu);
-    // An entry the dialog stored: the status text, then the refresh the user ticked.
-    void reportStored(const QString& number, const QString& done, bool refreshAfter);
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     Services& m_services;
@@ -91,5 +91,6 @@ private:
     QTimer m_updateTimer;
     RefreshCycle m_refresh;
     UpdateCheck m_updateCheck;
+    FarewellQuestions m_farewell;
     ExitSequence m_exit;
 };

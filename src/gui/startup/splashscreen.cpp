@@ -12,11 +12,13 @@ constexpr int TickMs = 50;
 constexpr int CornerSize = 50; // the corner ellipse, in pixels
 } // namespace
 
-SplashScreen::SplashScreen(HandOver showMainWindow, QWidget* parent)
+SplashScreen::SplashScreen(HandOver showMainWindow, const QString& picture, QWidget* parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::SplashScreen>()),
       m_showMainWindow(std::move(showMainWindow))
 {
     m_ui->setupUi(this);
+    if (!picture.isEmpty())
+        m_ui->splashPicture->setPixmap(QPixmap(picture));
     for (QTimer* timer : {&m_fadeInTimer, &m_fadeOutTimer}) {
         timer->setInterval(TickMs);
         timer->setTimerType(Qt::PreciseTimer);

@@ -19,7 +19,9 @@ class SplashScreen final : public QWidget
 public:
     using HandOver = std::function<void()>;
 
-    explicit SplashScreen(HandOver showMainWindow, QWidget* parent = nullptr);
+    // picture: the splash picture in the user's script; without one the design's stands.
+    explicit SplashScreen(HandOver showMainWindow, const QString& picture = QString(),
+                          QWidget* parent = nullptr);
     ~SplashScreen() override;
 
 protected:

@@ -15,6 +15,8 @@
 #include <unistd.h>
 #endif
 
+using Failure = ContactListFile::Failure;
+
 namespace {
 const QByteArray TwoEntries("[MEUserData]\r\nIncout=2\r\n[1]\r\nImis1=11\r\nImis2=a\r\n"
                             "[2]\r\nImis1=22\r\nImis2=b\r\n");
@@ -111,7 +113,7 @@ private slots:
         QVERIFY(QFile::setPermissions(listPath(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         const int permissions = mode(listPath());
-        QVERIFY(save(listPath(), entries).saved);
+        QVERIFY(save(listPath(), entries).saved());
         QCOMPARE(readFile(listPath()), after);
         QCOMPARE(entriesIn(listPath()), entries);
         QCOMPARE(mode(listPath()),
@@ -173,13 +175,13 @@ private slots:
         QFETCH(QByteArray, remark);
         const QByteArray file = withRemark(remark);
         QVERIFY(writeFile(listPath(), file));
-        QVERIFY(loadChangeSave(listPath(), [](ContactListModel&) {}).saved);
+        QVERIFY(loadChangeSave(listPath(), [](ContactListModel&) {}).saved());
         QCOMPARE(readFile(listPath()), file);
         // After the entry before it is deleted, the second entry's bytes stand in section 1.
         QVERIFY(writeFile(listPath(), "[MEUserData]\r\nIncout=2\r\n[1]\r\nImis1=0\r\nImis2=0\r\n[2]"
                                       "\r\nImis1=11\r\nImis2=" +
                                           remark + "\r\n"));
-        QVERIFY(loadChangeSave(listPath(), [](ContactListModel& list) { list.remove(0); }).saved);
+        QVERIFY(loadChangeSave(listPath(), [](ContactListModel& list) { list.remove(0); }).saved());
         QVERIFY(readFile(listPath())
                     .startsWith("[MEUserData]\r\nIncout=1\r\n[1]\r\nImis1=11\r\n"
                                 "Imis2=" +
@@ -192,14 +194,14 @@ private slots:
     {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QString>("reason");
+        QTest::addColumn<Failure>("failure");
         QTest::addColumn<bool>("lost");
-        const QString readOnly = "所在文件夹不允许写入";
+        const Failure readOnly = Failure::FolderNotWritable;
         QTest::newRow("read-only folder") << "folder" << TwoEntries << readOnly << true;
-        QTest::newRow("read-only list file") << "file" << TwoEntries << "列表文件是只读的" << true;
-        QTest::newRow("full disk") << "disk" << TwoEntries << "磁盘空间不足" << true;
-        QTest::newRow("no store module")
-            << "module" << TwoEntries << "存储模块 IniEnV.ocx 无法加载" << false;
+        QTest::newRow("read-only list file")
+            << "file" << TwoEntries << Failure::FileReadOnly << true;
+        QTest::newRow("full disk") << "disk" << TwoEntries << Failure::DiskFull << true;
+        QTest::newRow("no store module") << "module" << TwoEntries << Failure::NoModule << false;
         // Saved, the count would read "2": the file changes, the list does not.
         QTest::newRow("read-only folder, nothing changed")
             << "folder unchanged" << QByteArray(TwoEntries).replace("t=2", "t=02") << readOnly
@@ -211,7 +213,7 @@ private slots:
     {
         QFETCH(QString, obstacle);
         QFETCH(QByteArray, before);
-        QFETCH(QString, reason);
+        QFETCH(Failure, failure);
         QFETCH(bool, lost);
         const QString folder = m_dir.filePath(obstacle);
         const QString path = folder + "/QQlist.cfg";
@@ -245,8 +247,7 @@ private slots:
         for (int i = 0; i < 100 && obstacle.count(' ') == 0; ++i)
             list.append(ContactEntry::made("12345", "新的"));
         const ContactListFile::SaveOutcome outcome = file.save(list);
-        QVERIFY(!outcome.saved);
-        QCOMPARE(outcome.reason, reason);
+        QCOMPARE(outcome.failure, failure);
         QCOMPARE(outcome.changesLost, lost);
         QCOMPARE(readFile(path), before);
         QCOMPARE(mode(path), permissions);
@@ -275,7 +276,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     if (app.arguments().value(1) == "--save") // the saving child of killedWhileSaving
-        return save(app.arguments().at(2), QStringList(500, "10001|同学")).saved ? 0 : 3;
+        return save(app.arguments().at(2), QStringList(500, "10001|同学")).saved() ? 0 : 3;
     TstContactListFile test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -4,6 +4,7 @@
 #include "folders.h"
 #include "gui/about/aboutdialog.h"
 #include "gui/contacts/entrydialog.h"
+#include "gui/desktop/translation.h"
 #include "gui/mainwindow/contactlistview.h"
 #include "gui/mainwindow/mainwindow.h"
 
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -266,29 +268,54 @@ private slots:
         }
     }
 
-    // A screen reader hears what a sighted user reads: window captions, the refresh summary, a
-    // dialog's refusal, the about box's version line.
-    void heardAsShown()
+    // What a user reads, and a screen reader says, is in the user's script: Traditional for a
+    // language of Taiwan, Hong Kong or Macau (the first Chinese language decides), else the
+    // program's own Simplified. Qt's own words (a text box's menu) follow the same script.
+    void wording_data()
     {
+        QTest::addColumn<QStringList>("languages");
+        QTest::addColumn<QStringList>("texts");
+        const QStringList simplified =
+            ("Zeph系列软件のLanternix【Aurel】|列表刷新完毕,当前共有3个QQ,"
+             "在线:1个,离线:2个|" +
+             Farewell + "|您输入的QQ号码有误!|好友备注：|撤消(&U)")
+                .split('|');
+        const QStringList traditional =
+            QString(
+                "Zeph系列軟體のLanternix【Aurel】|清單重新整理完畢,目前共有3個QQ,線上:1個,離線:2個|"
+                "box:感謝您對阿澄、對Zeph系列的軟體的支持!\r \r是否結束程式並到論壇下載更多Zeph系列"
+                "原創免費軟體?|您輸入的QQ號碼有誤!|好友備註：|復原(&U)")
+                .split('|');
+        QTest::newRow("zh-CN") << QStringList{"zh-CN"} << simplified;
+        QTest::newRow("en-US, C") << QStringList{"en-US", "C"} << simplified;
+        QTest::newRow("zh-SG, then zh-TW") << QStringList{"zh-SG", "zh-TW"} << simplified;
+        QTest::newRow("zh-TW") << QStringList{"zh-TW", "zh-Hant-TW"} << traditional;
+        QTest::newRow("zh-HK") << QStringList{"zh-HK"} << traditional;
+        QTest::newRow("zh-MO") << QStringList{"zh-MO"} << traditional;
+        QTest::newRow("en-GB, then zh-TW") << QStringList{"en-GB", "zh-TW"} << traditional;
+    }
+    void wording()
+    {
+        QFETCH(QStringList, languages);
+        QFETCH(QStringList, texts);
+        const Translation translation(Translation::scriptFor(languages));
+        QVERIFY(!QPixmap(translation.splashPicture()).isNull());
         Rig rig;
         rig.browser->setOnline({"10001"});
-        QCOMPARE(heard(rig.window.get()), QStringLiteral("Zeph系列软件のLanternix【Aurel】"));
         rig.find<QAction>("refreshListAction")->trigger();
-        QCOMPARE(heard(rig.find<QLabel>("statusMessage")),
-                 QStringLiteral("列表刷新完毕,当前共有3个QQ,在线:1个,离线:2个"));
-
+        rig.find<QAction>("quitAction")->trigger(); // answered Cancel
         EntryDialog add(EntryDialog::Mode::Add);
         add.findChild<QLineEdit*>("numberEdit")->setText("1234");
         add.findChild<QLineEdit*>("remarkEdit")->setText("甲");
         add.findChild<QPushButton*>("okButton")->click();
-        QCOMPARE(heard(&add), QStringLiteral("添加QQ"));
-        QCOMPARE(heard(add.findChild<QLabel*>("statusMessage")),
-                 QStringLiteral("您输入的QQ号码有误!"));
-        QCOMPARE(heard(add.findChild<QLineEdit*>("remarkEdit")), QStringLiteral("好友备注："));
-
-        AboutDialog about(rig.system);
-        QCOMPARE(heard(&about), QStringLiteral("关于程序"));
-        QCOMPARE(heard(about.findChild<QLabel*>("versionLabel")), QStringLiteral("版本号：2.2.33"));
+        const std::unique_ptr<QMenu> menu(
+            add.findChild<QLineEdit*>("numberEdit")->createStandardContextMenu());
+        QCOMPARE(QStringList({heard(rig.window.get()), heard(rig.find<QLabel>("statusMessage")),
+                              rig.system.journal.value(0),
+                              heard(add.findChild<QLabel*>("statusMessage")),
+                              heard(add.findChild<QLineEdit*>("remarkEdit")),
+                              menu->actions().value(0)->text().section('\t', 0, 0)}),
+                 texts);
     }
 
     // The add dialog opens on its tick, the edit dialog in its number box.

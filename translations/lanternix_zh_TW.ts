@@ -1,0 +1,384 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>关于程序</source>
+        <translation>關於程式</translation>
+    </message>
+    <message>
+        <source>程序标志</source>
+        <translation>程式標誌</translation>
+    </message>
+    <message>
+        <source>Zeph系列软件のLanternix
+
+© 2026 Zeph系列软件 保留所有权利</source>
+        <translation>Zeph系列軟體のLanternix
+
+© 2026 Zeph系列軟體 保留所有權利</translation>
+    </message>
+    <message>
+        <source>版本号：</source>
+        <translation>版本號：</translation>
+    </message>
+    <message>
+        <source>&lt;p style=&quot;margin:0px; line-height:93%;&quot;&gt;本程序的设计初衷只是为了帮助您&lt;br/&gt;可以快速批量查询一些好友是否在线&lt;br/&gt;&lt;br/&gt;请注意本程序不是万能程序&lt;br/&gt;即:不可查询隐身QQ,不可查询手机登陆QQ&lt;br/&gt;所以如果不是您需要的,很抱歉!让您失望了!&lt;br/&gt;&lt;br/&gt;功能都在右键菜单中,双击指定QQ可快速打开对话框&lt;/p&gt;</source>
+        <translation>&lt;p style=&quot;margin:0px; line-height:93%;&quot;&gt;本程式的設計初衷只是為了幫助您&lt;br/&gt;可以快速批次查詢一些好友是否上線&lt;br/&gt;&lt;br/&gt;請注意本程式不是萬能程式&lt;br/&gt;即:不可查詢隱身QQ,不可查詢手機登入QQ&lt;br/&gt;所以如果不是您需要的,很抱歉!讓您失望了!&lt;br/&gt;&lt;br/&gt;功能都在右鍵選單中,雙擊指定QQ可快速開啟對話框&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>在线图标</source>
+        <translation>線上圖示</translation>
+    </message>
+    <message>
+        <source>在线</source>
+        <translation>線上</translation>
+    </message>
+    <message>
+        <source>离线图标</source>
+        <translation>離線圖示</translation>
+    </message>
+    <message>
+        <source>离线或隐身</source>
+        <translation>離線或隱身</translation>
+    </message>
+    <message>
+        <source>感谢 林晓音 为本程序提供背景音乐</source>
+        <translation>感謝 林曉音 為本程式提供背景音樂</translation>
+    </message>
+    <message>
+        <source>联系方式：</source>
+        <translation>聯絡方式：</translation>
+    </message>
+    <message>
+        <source>ZEPH系列软件官方论坛</source>
+        <translation>ZEPH系列軟體官方論壇</translation>
+    </message>
+    <message>
+        <source>YY：87654321</source>
+        <translation>YY：87654321</translation>
+    </message>
+    <message>
+        <source>访问ZEPH系列软件官方论坛</source>
+        <translation>造訪ZEPH系列軟體官方論壇</translation>
+    </message>
+    <message>
+        <source>http://www.zeph-soft.example/bbs</source>
+        <translation>http://www.zeph-soft.example/bbs</translation>
+    </message>
+    <message>
+        <source>QQ交谈</source>
+        <translation>QQ交談</translation>
+    </message>
+    <message>
+        <source>QQ：12345678</source>
+        <translation>QQ：12345678</translation>
+    </message>
+    <message>
+        <source>发送E-mail</source>
+        <translation>傳送E-mail</translation>
+    </message>
+    <message>
+        <source>E-mail：author@zeph-soft.example</source>
+        <translation>E-mail：author@zeph-soft.example</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>版本号：%1.%2.%3</source>
+        <translation>版本號：%1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>EntryDialog</name>
+    <message>
+        <source>添加QQ</source>
+        <translation>新增QQ</translation>
+    </message>
+    <message>
+        <source>好友号码：</source>
+        <translation>好友號碼：</translation>
+    </message>
+    <message>
+        <source>好友备注：</source>
+        <translation>好友備註：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>放弃</source>
+        <translation>放棄</translation>
+    </message>
+    <message>
+        <source>添加后是否自动刷新QQ查询列表</source>
+        <translation>新增後是否自動重新整理QQ查詢清單</translation>
+    </message>
+    <message>
+        <source>状态栏</source>
+        <translation>狀態列</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>请补全信息..</source>
+        <translation>請補全資料..</translation>
+    </message>
+    <message>
+        <source>修改QQ</source>
+        <translation>修改QQ</translation>
+    </message>
+    <message>
+        <source>修改后是否自动刷新QQ查询列表</source>
+        <translation>修改後是否自動重新整理QQ查詢清單</translation>
+    </message>
+    <message>
+        <source>请输入补全信息..</source>
+        <translation>請輸入補全資料..</translation>
+    </message>
+    <message>
+        <source>您输入的QQ号码有误!</source>
+        <translation>您輸入的QQ號碼有誤!</translation>
+    </message>
+</context>
+<context>
+    <name>FarewellQuestions</name>
+    <message>
+        <source>感谢您对阿澄、对Zeph系列的软件的支持!<byte value="xd"/> <byte value="xd"/>是否退出并到论坛可以下载更多Zeph系列原创免费软件?</source>
+        <translation>感謝您對阿澄、對Zeph系列的軟體的支持!<byte value="xd"/> <byte value="xd"/>是否結束程式並到論壇下載更多Zeph系列原創免費軟體?</translation>
+    </message>
+    <message>
+        <source>QQ列表未能保存!<byte value="xd"/>
+位置：%1<byte value="xd"/>
+原因：%2<byte value="xd"/>
+是否放弃本次修改并退出程序?</source>
+        <translation>QQ清單未能儲存!<byte value="xd"/>
+位置：%1<byte value="xd"/>
+原因：%2<byte value="xd"/>
+是否放棄本次修改並結束程式?</translation>
+    </message>
+    <message>
+        <source>存储模块 IniEnV.ocx 无法加载</source>
+        <translation>儲存模組 IniEnV.ocx 無法載入</translation>
+    </message>
+    <message>
+        <source>所在文件夹不允许写入</source>
+        <translation>所在資料夾不允許寫入</translation>
+    </message>
+    <message>
+        <source>列表文件是只读的</source>
+        <translation>清單檔案是唯讀的</translation>
+    </message>
+    <message>
+        <source>磁盘空间不足</source>
+        <translation>磁碟空間不足</translation>
+    </message>
+    <message>
+        <source>列表文件无法读取</source>
+        <translation>清單檔案無法讀取</translation>
+    </message>
+    <message>
+        <source>写入失败</source>
+        <translation>寫入失敗</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zeph系列软件のLanternix【Aurel】</source>
+        <translation>Zeph系列軟體のLanternix【Aurel】</translation>
+    </message>
+    <message>
+        <source>QQ名单：</source>
+        <translation>QQ名單：</translation>
+    </message>
+    <message>
+        <source>联系人列表</source>
+        <translation>聯絡人清單</translation>
+    </message>
+    <message>
+        <source>状态栏</source>
+        <translation>狀態列</translation>
+    </message>
+    <message>
+        <source>提示：</source>
+        <translation>提示：</translation>
+    </message>
+    <message>
+        <source>正在检测更新...</source>
+        <translation>正在檢查更新...</translation>
+    </message>
+    <message>
+        <source>添加QQ</source>
+        <translation>新增QQ</translation>
+    </message>
+    <message>
+        <source>修改QQ</source>
+        <translation>修改QQ</translation>
+    </message>
+    <message>
+        <source>删除QQ</source>
+        <translation>刪除QQ</translation>
+    </message>
+    <message>
+        <source>QQ交谈</source>
+        <translation>QQ交談</translation>
+    </message>
+    <message>
+        <source>刷新列表</source>
+        <translation>重新整理清單</translation>
+    </message>
+    <message>
+        <source>清空列表</source>
+        <translation>清除清單</translation>
+    </message>
+    <message>
+        <source>关于程序</source>
+        <translation>關於程式</translation>
+    </message>
+    <message>
+        <source>访问官网</source>
+        <translation>造訪官網</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>結束程式</translation>
+    </message>
+    <message>
+        <source>菜单</source>
+        <translation>選單</translation>
+    </message>
+    <message>
+        <source>离线</source>
+        <translation>離線</translation>
+    </message>
+    <message>
+        <source>在线</source>
+        <translation>線上</translation>
+    </message>
+    <message>
+        <source>正在检测</source>
+        <translation>正在檢查</translation>
+    </message>
+    <message>
+        <source>执行刷新操作,请勿操作..</source>
+        <translation>執行重新整理,請勿操作..</translation>
+    </message>
+    <message>
+        <source>列表刷新完毕,当前共有%1个QQ,在线:%2个,离线:%3个</source>
+        <translation>清單重新整理完畢,目前共有%1個QQ,線上:%2個,離線:%3個</translation>
+    </message>
+    <message>
+        <source>当前没有QQ,请添加!</source>
+        <translation>目前沒有QQ,請新增!</translation>
+    </message>
+    <message>
+        <source>程序已加载完毕...</source>
+        <translation>程式已載入完畢...</translation>
+    </message>
+    <message>
+        <source>发现最新版本![%1]<byte value="xd"/>
+ <byte value="xd"/>
+确定后自动打开更新地址!</source>
+        <translation>發現最新版本![%1]<byte value="xd"/>
+ <byte value="xd"/>
+確定後自動開啟更新網址!</translation>
+    </message>
+    <message>
+        <source>检测更新失败!请您稍后再试</source>
+        <translation>檢查更新失敗!請您稍後再試</translation>
+    </message>
+    <message>
+        <source>请选择要交谈的QQ后再进行交谈!</source>
+        <translation>請選擇要交談的QQ後再進行交談!</translation>
+    </message>
+    <message>
+        <source>QQ列表已满,最多只能保存%1个QQ!</source>
+        <translation>QQ清單已滿,最多只能儲存%1個QQ!</translation>
+    </message>
+    <message>
+        <source>QQ:%1添加成功,正刷新列表,请勿操作...</source>
+        <translation>QQ:%1新增成功,正在重新整理清單,請勿操作...</translation>
+    </message>
+    <message>
+        <source>QQ:%1添加成功,请刷新列表..</source>
+        <translation>QQ:%1新增成功,請重新整理清單..</translation>
+    </message>
+    <message>
+        <source>请选择要修改的QQ后再进行修改!</source>
+        <translation>請選擇要修改的QQ後再進行修改!</translation>
+    </message>
+    <message>
+        <source>QQ:%1修改成功,正刷新列表,请勿操作...</source>
+        <translation>QQ:%1修改成功,正在重新整理清單,請勿操作...</translation>
+    </message>
+    <message>
+        <source>QQ:%1修改成功,请刷新列表..</source>
+        <translation>QQ:%1修改成功,請重新整理清單..</translation>
+    </message>
+    <message>
+        <source>请选择要删除的QQ后再进行删除!</source>
+        <translation>請選擇要刪除的QQ後再進行刪除!</translation>
+    </message>
+    <message>
+        <source>确定需要删除 【%1】 这个QQ号吗?</source>
+        <translation>確定要刪除 【%1】 這個QQ號碼嗎?</translation>
+    </message>
+    <message>
+        <source>指定QQ号码已删除..</source>
+        <translation>指定的QQ號碼已刪除..</translation>
+    </message>
+    <message>
+        <source>当前没有QQ!无需清空!</source>
+        <translation>目前沒有QQ!無需清除!</translation>
+    </message>
+    <message>
+        <source>当前共有%1个QQ,确定要全部清空吗</source>
+        <translation>目前共有%1個QQ,確定要全部清除嗎</translation>
+    </message>
+    <message>
+        <source>已全部清空!</source>
+        <translation>已全部清除!</translation>
+    </message>
+</context>
+<context>
+    <name>SplashScreen</name>
+    <message>
+        <source>Zeph系列软件のLanternix</source>
+        <translation>Zeph系列軟體のLanternix</translation>
+    </message>
+    <message>
+        <source>启动画面</source>
+        <translation>啟動畫面</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetMessageBoxes</name>
+    <message>
+        <source>Zeph系列软件</source>
+        <translation>Zeph系列軟體</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>是(&amp;Y)</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>否(&amp;N)</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+</TS>
