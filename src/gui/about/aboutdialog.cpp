@@ -31,10 +31,8 @@ AboutDialog::AboutDialog(Launcher& launcher, QWidget* parent)
                                     .arg(BuildConfig::VersionMajor)
                                     .arg(BuildConfig::VersionMinor)
                                     .arg(BuildConfig::VersionRevision));
-    m_ui->versionLabel->adjustSize();
     // The forum's address depends on the build: the same one the menu and the update check open.
     m_ui->forumLink->setText(Addresses::forum());
-    m_ui->forumLink->adjustSize();
 }
 
 AboutDialog::~AboutDialog() = default;

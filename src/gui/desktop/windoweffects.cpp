@@ -1,6 +1,7 @@
 #include "gui/desktop/windoweffects.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QPainterPath>
 #include <QPolygon>
 #include <QScreen>
@@ -42,6 +43,9 @@ void centreOnScreen(QWidget* window)
     const QScreen* screen = window->screen();
     if (!screen)
         return;
+    // The size the window's layout gives it, before it first shows.
+    if (QLayout* layout = window->layout())
+        layout->activate();
     QRect frame(QPoint(), window->size());
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());

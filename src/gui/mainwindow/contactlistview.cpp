@@ -2,13 +2,50 @@
 
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
 
 namespace {
-// The selection shows only while the list has the focus.
-class FocusedSelectionDelegate final : public QStyledItemDelegate
+// The text in at most two lines of the width; when it needs more, the second ends with "…".
+QString twoLines(const QString& text, const QFont& font, int width)
+{
+    QTextLayout layout(text, font);
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere); // long words too
+    layout.setTextOption(wrapping);
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid() && lines.size() < 2;
+         line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), lines.isEmpty() ? line.textLength() : -1);
+    }
+    layout.endLayout();
+    if (lines.size() == 2)
+        lines[1] = QFontMetrics(font).elidedText(lines[1], Qt::ElideRight, width);
+    return lines.join(QChar::LineSeparator);
+}
+
+// An entry as the list draws it: the selection shows only while the list has the focus, and the
+// remark beneath the picture takes two lines at most (a third would be cut through its glyphs at
+// the bottom of the entry's cell).
+class EntryDelegate final : public QStyledItemDelegate
 {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        // Broken into lines here, in the width the style leaves the text in a cell, so that the
+        // style only draws them.
+        const auto* view = static_cast<const QListView*>(parent());
+        QStyleOptionViewItem cell(*option);
+        cell.rect = QRect(QPoint(), view->gridSize());
+        const QStyle* style = view->style();
+        const int width = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, view).width() -
+                          2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, option, view) + 1);
+        option->text = twoLines(option->text, option->font, width);
+        option->features &= ~QStyleOptionViewItem::WrapText;
+    }
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override
     {
@@ -23,7 +60,7 @@ public:
 
 ContactListView::ContactListView(QWidget* parent) : QListView(parent)
 {
-    setItemDelegate(new FocusedSelectionDelegate(this));
+    setItemDelegate(new EntryDelegate(this));
 }
 
 int ContactListView::selectedRow() const

@@ -318,15 +318,23 @@ private slots:
                  texts);
     }
 
-    // The add dialog opens on its tick, the edit dialog in its number box.
-    void firstFocus()
+    // The add dialog opens on its tick, the edit dialog in its number box, the about box on its
+    // button; each has room for every text it shows.
+    void opening()
     {
-        for (auto mode : {EntryDialog::Mode::Add, EntryDialog::Mode::Edit}) {
-            EntryDialog dialog(mode, nullptr, "10001", "甲");
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            QCOMPARE(dialog.focusWidget()->objectName(),
-                     mode == EntryDialog::Mode::Add ? "refreshAfterBox" : "numberEdit");
+        FakeSystem system;
+        EntryDialog add(EntryDialog::Mode::Add), edit(EntryDialog::Mode::Edit, nullptr, "1", "甲");
+        AboutDialog about(system);
+        for (auto [dialog, focus] : {std::pair<QDialog*, QString>{&add, "refreshAfterBox"},
+                                     {&edit, "numberEdit"},
+                                     {&about, "okButton"}}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QCOMPARE(dialog->focusWidget()->objectName(), focus);
+            for (const QWidget* text : dialog->findChildren<QWidget*>())
+                if (qobject_cast<const QLabel*>(text) || qobject_cast<const QCheckBox*>(text))
+                    QVERIFY2(text->sizeHint().boundedTo(text->size()) == text->sizeHint(),
+                             qPrintable(text->objectName()));
         }
     }
 };
