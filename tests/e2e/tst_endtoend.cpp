@@ -3,7 +3,9 @@
 // that the build's three hosts point at. An entry added on the first start must be saved when the
 // user leaves with No, and be there again on the next start. With LANTERNIX_E2E_WINDOWS_ZIP naming
 // the Windows package (built for the same port), that package is unpacked instead and its
-// Lanternix.exe run under Wine, in the Wine prefix the environment names.
+// Lanternix.exe run under Wine, in the Wine prefix the environment names; with
+// LANTERNIX_E2E_WINDOWS_FOLDER naming the folder the Windows setup installed it into (in that
+// prefix), it runs there.
 
 #include "folders.h"
 
@@ -111,9 +113,14 @@ private slots:
     }
 
 private:
-    // The Linux program copied into the empty folder, or the Windows package unpacked there.
+    // The Linux program copied into the empty folder, or the Windows package unpacked there, or
+    // the folder the setup installed it into.
     bool install()
     {
+        if (!m_windowsFolder.isEmpty()) {
+            m_programFolder.setPath(m_windowsFolder);
+            return m_programFolder.exists(u"Lanternix.exe"_s);
+        }
         if (m_windowsZip.isEmpty())
             return QFile::copy(u"" LANTERNIX_PROGRAM ""_s,
                                m_programFolder.filePath(u"Lanternix"_s));
@@ -177,7 +184,7 @@ private:
         // Started from elsewhere, as from a desktop launcher: the program keeps its files beside
         // itself. The splash (titled with the program's name) takes its click at any time, also
         // while it fades in; a click that came before the window was ready is simply given again.
-        if (m_windowsZip.isEmpty())
+        if (!windows())
             m_program.start(m_programFolder.filePath(u"Lanternix"_s), {});
         else
             m_program.start(u"wine"_s, {m_programFolder.filePath(u"Lanternix.exe"_s)});
@@ -215,7 +222,7 @@ private:
         };
         // Under Wine the program is ended by its kill command, which a signal carries out.
         return box && QTest::qWaitFor(answerNo, 15000) &&
-               (m_program.exitStatus() == QProcess::NormalExit || !m_windowsZip.isEmpty());
+               (m_program.exitStatus() == QProcess::NormalExit || windows());
     }
 
     QTemporaryDir m_scratch, m_folder; // for the stand-in's log; where the program is put
@@ -223,6 +230,8 @@ private:
     QDir m_programFolder{m_folder.path()};
     QProcess m_xvfb, m_standin, m_program;
     const QString m_windowsZip = qEnvironmentVariable("LANTERNIX_E2E_WINDOWS_ZIP");
+    const QString m_windowsFolder = qEnvironmentVariable("LANTERNIX_E2E_WINDOWS_FOLDER");
+    bool windows() const { return !m_windowsZip.isEmpty() || !m_windowsFolder.isEmpty(); }
 };
 
 QTEST_GUILESS_MAIN(TstEndToEnd)
