@@ -2,9 +2,10 @@
 // (Xvfb), worked only from outside with xdotool, against lanternix-standin on the loopback port
 // that the build's three hosts point at. An entry added on the first start must be saved when the
 // user leaves with No, and be there again on the next start, which a user in Taiwan makes and reads
-// in Traditional characters. With LANTERNIX_E2E_WINDOWS_ZIP naming the Windows package (built for
-// the same port), that package is unpacked instead and its Lanternix.exe run under Wine, in the
-// Wine prefix the environment names.
+// in Traditional characters. With LANTERNIX_E2E_WINDOWS_PACKAGE naming the Windows zip (built for
+// the same port), that zip is unpacked instead and its Lanternix.exe run under Wine, in the Wine
+// prefix the environment names; naming the folder the Windows setup installed the program into,
+// in that prefix, the program runs there.
 
 #include "folders.h"
 
@@ -119,14 +120,17 @@ private slots:
     }
 
 private:
-    // The Linux program copied into the empty folder, or the Windows package unpacked there.
+    // The Linux program copied into the empty folder, or the Windows zip unpacked there, or the
+    // folder the setup installed it into.
     bool install()
     {
-        if (m_windowsZip.isEmpty())
+        if (m_windowsPackage.isEmpty())
             return QFile::copy(u"" LANTERNIX_PROGRAM ""_s,
                                m_programFolder.filePath(u"Lanternix"_s));
+        if (QFileInfo(m_windowsPackage).isDir())
+            return m_programFolder.cd(m_windowsPackage);
         const auto unpacked = run(u"cmake"_s, {u"-E"_s, u"chdir"_s, m_folder.path(), u"cmake"_s,
-                                               u"-E"_s, u"tar"_s, u"xf"_s, m_windowsZip});
+                                               u"-E"_s, u"tar"_s, u"xf"_s, m_windowsPackage});
         // The package holds one folder, which becomes the program's.
         const QStringList top = m_programFolder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         return unpacked && top.size() == 1 && m_programFolder.cd(top.first());
@@ -185,7 +189,7 @@ private:
         // Started from elsewhere, as from a desktop launcher: the program keeps its files beside
         // itself. The splash (titled with the program's name) takes its click at any time, also
         // while it fades in; a click that came before the window was ready is simply given again.
-        if (m_windowsZip.isEmpty())
+        if (m_windowsPackage.isEmpty())
             m_program.start(m_programFolder.filePath(u"Lanternix"_s), {});
         else
             m_program.start(u"wine"_s, {m_programFolder.filePath(u"Lanternix.exe"_s)});
@@ -223,7 +227,7 @@ private:
         };
         // Under Wine the program is ended by its kill command, which a signal carries out.
         return box && QTest::qWaitFor(answerNo, 15000) &&
-               (m_program.exitStatus() == QProcess::NormalExit || !m_windowsZip.isEmpty());
+               (m_program.exitStatus() == QProcess::NormalExit || !m_windowsPackage.isEmpty());
     }
 
     QString mainTitle() const { return m_maker + u"のLanternix【Aurel】"_s; }
@@ -233,7 +237,7 @@ private:
     const QString m_log = m_scratch.filePath(u"standin.log"_s);
     QDir m_programFolder{m_folder.path()};
     QProcess m_xvfb, m_standin, m_program;
-    const QString m_windowsZip = qEnvironmentVariable("LANTERNIX_E2E_WINDOWS_ZIP");
+    const QString m_windowsPackage = qEnvironmentVariable("LANTERNIX_E2E_WINDOWS_PACKAGE");
 };
 
 QTEST_GUILESS_MAIN(TstEndToEnd)
