@@ -8,6 +8,8 @@ if(NOT LANTERNIX_USER_DATA_FOLDER)
     install(TARGETS Lanternix RUNTIME DESTINATION .)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lanternix.desktop DESTINATION .)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/lanternix.png DESTINATION .)
+    # It carries no one else's work; the folder says so, as it does in every package.
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/licenses/README.md DESTINATION licenses)
     set(CPACK_GENERATOR TGZ)
     return()
 endif()
