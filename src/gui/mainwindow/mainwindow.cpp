@@ -14,7 +14,6 @@
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QMenu>
 
 MainWindow::MainWindow(Services& services, Equipment equipment, QWidget* parent)
@@ -46,9 +45,12 @@ MainWindow::MainWindow(Services& services, Equipment equipment, QWidget* parent)
     connect(m_ui->aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
     connect(m_ui->forumAction, &QAction::triggered, this, &MainWindow::openForum);
     connect(m_ui->quitAction, &QAction::triggered, this, &MainWindow::quit);
-    connect(m_ui->contactList, &ContactListView::rightButtonPressed, this, &MainWindow::showMenu);
+    connect(m_ui->contactList, &ContactListView::menuRequested, this, &MainWindow::showMenu);
     connect(m_ui->contactList, &ContactListView::listDoubleClicked, this,
             &MainWindow::chatByDoubleClick);
+    connect(m_ui->contactList, &ContactListView::enterPressed, this,
+            &MainWindow::chatByDoubleClick);
+    connect(m_ui->contactList, &ContactListView::deletePressed, this, &MainWindow::deleteEntry);
 
     connect(&m_refresh, &RefreshCycle::statusMessage, this, &MainWindow::showStatus);
     connect(&m_refresh, &RefreshCycle::noEntries, this, [this] {
@@ -93,10 +95,11 @@ void MainWindow::checkForUpdate()
     }
 }
 
-void MainWindow::showMenu()
+void MainWindow::showMenu(const QPoint& at)
 {
-    if (m_ui->contactList->isEnabled())
-        m_menu->exec(QCursor::pos());
+    // One menu at a time: a system may send the Menu key both as a key and as a menu request.
+    if (m_ui->contactList->isEnabled() && !m_menu->isVisible())
+        m_menu->exec(at);
 }
 
 int MainWindow::usableSelection(const QString& guard, bool alsoInStatus)
