@@ -79,6 +79,9 @@ QVector<ContactEntry> ContactListFile::load()
 
 ContactListFile::SaveOutcome ContactListFile::save(const ContactListModel& list)
 {
+    // An unchanged list leaves the file's bytes alone, whatever its count says.
+    if (holdsAlready(list))
+        return {};
     const int count = qMin(list.count(), MaxEntries);
     m_store->writeText(CountSection, CountKey, QString::number(count));
     for (int row = 0; row < count; ++row) {
@@ -99,8 +102,7 @@ ContactListFile::SaveOutcome ContactListFile::save(const ContactListModel& list)
     const QString reason = reasonFor(result);
     qCWarning(lcList) << "list not saved to" << m_path << ":" << reason << result.detail;
     // Without the store module the file was never read, so what it holds is no loss to anyone.
-    const bool lost = result.failure != ProfileStore::Failure::NoModule && !holdsAlready(list);
-    return {false, reason, lost};
+    return {false, reason, result.failure != ProfileStore::Failure::NoModule};
 }
 
 bool ContactListFile::holdsAlready(const ContactListModel& list) const

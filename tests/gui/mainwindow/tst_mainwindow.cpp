@@ -231,7 +231,7 @@ private slots:
     {
         QTest::addColumn<bool>("byCloseBox");
         QTest::addColumn<QList<BoxAnswer>>("answers");
-        QTest::addColumn<QString>("folder"); // the entry first deleted unless "unchanged"
+        QTest::addColumn<QString>("folder"); // the first entry deleted, or one added and deleted
         QTest::addColumn<QStringList>("journal");
         const QString end = "end:every-copy";
         const QString giveUp = "box:!QQ列表未能保存!\r\n位置：LIST\r\n原因：所在文件夹不允许写入"
@@ -248,8 +248,8 @@ private slots:
         QTest::newRow("read-only folder, No, 是 ends unsaved")
             << false << QList{BoxAnswer::No, BoxAnswer::Yes} << "read-only"
             << QStringList{Farewell, giveUp, end};
-        QTest::newRow("read-only folder, nothing changed, No")
-            << false << QList{BoxAnswer::No} << "read-only, unchanged"
+        QTest::newRow("read-only folder, an entry added and deleted, No")
+            << false << QList{BoxAnswer::No} << "read-only, added and deleted"
             << QStringList{Farewell, end};
     }
     void farewell()
@@ -258,15 +258,17 @@ private slots:
         QFETCH(QList<BoxAnswer>, answers);
         QFETCH(QString, folder);
         QFETCH(QStringList, journal);
-        const bool unchanged = folder.endsWith("unchanged");
+        const bool unchanged = folder.endsWith("deleted");
         // Saved, this count would read "3": the file would change, the list does not.
         Rig rig("V2.2", 0,
                 unchanged ? QByteArray(ThreeEntries).replace("t=3", "t=03") : ThreeEntries);
-        rig.list()->setCurrentIndex(rig.list()->model()->index(0, 0));
-        if (!unchanged) {
-            rig.system.answers << BoxAnswer::Yes;
-            rig.find<QAction>("deleteEntryAction")->trigger();
+        if (unchanged) { // then deleted: the list is the file's again
+            whenDialogOpens({"10004", "丁"});
+            rig.find<QAction>("addEntryAction")->trigger();
         }
+        rig.list()->setCurrentIndex(rig.list()->model()->index(unchanged ? 3 : 0, 0));
+        rig.system.answers << BoxAnswer::Yes;
+        rig.find<QAction>("deleteEntryAction")->trigger();
         rig.system.answers.append(answers);
         rig.system.journal.clear();
         std::optional<MountedFolder> mount;
