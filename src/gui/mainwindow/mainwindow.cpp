@@ -81,6 +81,7 @@ void MainWindow::checkForUpdate()
     case UpdateCheck::Outcome::Current:
         showStatus(Texts::Loaded);
         m_ui->contactList->setEnabled(true); // from now on the menu and the chat can be reached
+        m_ui->contactList->setFocus();       // by the keyboard too, without a click first
         return;
     case UpdateCheck::Outcome::Newer:
         showStatus(Texts::Loaded);

@@ -128,6 +128,7 @@ private slots:
         QCOMPARE(rig.transfer->fetches, 1);
         QCOMPARE(rig.system.journal, journal);
         QCOMPARE(rig.list()->isEnabled(), listEnabled);
+        QCOMPARE(rig.window->focusWidget() == rig.list(), listEnabled); // keys reach it at once
         QCOMPARE(rig.status(), version.isEmpty() ? "正在检测更新..." : "程序已加载完毕...");
     }
 
