@@ -25,6 +25,8 @@ const QString ControlPrefix = QStringLiteral("/standin/");
 const QString StatusPath = QStringLiteral("/pa");
 const QString StatusPrefix = QStringLiteral("p=1:");
 const QString StatusSuffix = QStringLiteral(":9");
+// Where a status request with the Relative fault is sent first; the digit after it says online.
+const QString RelayPath = QStringLiteral("/qconn/wpa/next");
 
 // A 2x2 single-colour GIF89a: enough for any image decoder to accept it.
 QByteArray gif(quint8 r, quint8 g, quint8 b)
@@ -253,7 +255,7 @@ StandinServer::Answer StandinServer::statusAnswer(const QString& target,
         location = QStringLiteral("http://") + imageHost() + imagePath + QStringLiteral("?x=1");
         break;
     case Fault::Relative:
-        location = imagePath;
+        location = RelayPath + (imagePath == OnlineImagePath ? u'1' : u'0');
         break;
     default:
         location = QStringLiteral("http://") + imageHost() + imagePath;
@@ -328,6 +330,12 @@ StandinServer::Answer StandinServer::answerFor(const QString& target, const QStr
 
     if (isStatus)
         return statusAnswer(target, number);
+    if (path.startsWith(RelayPath)) { // on to the image, relative to this address's folder
+        answer.status = 302;
+        answer.location = "button/button_old_9" + path.mid(RelayPath.size()).toUtf8() + ".gif";
+        answer.contentType = "text/html";
+        return answer;
+    }
 
     if (path == VersionPath) {
         if (m_versionMissing) {

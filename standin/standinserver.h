@@ -43,7 +43,7 @@ public:
         Huge,          // 5 MiB body on the version file and on status answers
         UpperCaseHost, // Location with the host in upper case
         Query,         // Location with "?x=1" appended
-        Relative,      // Location without scheme and host
+        Relative,      // Location without scheme and host, then one relative to its folder
     };
     Q_ENUM(Fault)
     // UpperCaseHost changes nothing visible while the image host is an IP address: give it

@@ -1,5 +1,7 @@
 #include "platform/networkstatusbrowser.h"
 
+#include "config/logging.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -74,7 +76,8 @@ NetworkStatusBrowser::NetworkStatusBrowser(QObject* parent)
       m_deadline(new QTimer(this))
 {
     m_deadline->setSingleShot(true);
-    connect(m_deadline, &QTimer::timeout, this, [this]() { finish(ErrorAddress); });
+    connect(m_deadline, &QTimer::timeout, this,
+            [this]() { fail(QStringLiteral("no answer within %1 ms").arg(m_timeLimitMs)); });
 }
 
 NetworkStatusBrowser::~NetworkStatusBrowser()
@@ -107,7 +110,7 @@ void NetworkStatusBrowser::request(const QString& address)
         const quint64 navigation = m_navigation;
         QTimer::singleShot(0, this, [this, navigation]() {
             if (navigation == m_navigation && m_deadline->isActive())
-                finish(ErrorAddress);
+                fail(QStringLiteral("not an http address"));
         });
         return;
     }
@@ -140,7 +143,7 @@ void NetworkStatusBrowser::onFinished(QNetworkReply* reply)
     if (reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
         answered(reply);
     else
-        finish(ErrorAddress); // refused, closed, reset, unknown host
+        fail(reply->errorString()); // refused, closed, reset, unknown host
 }
 
 void NetworkStatusBrowser::answered(QNetworkReply* reply)
@@ -152,7 +155,7 @@ void NetworkStatusBrowser::answered(QNetworkReply* reply)
         return;
     }
     if (++m_redirects > MaxRedirects) {
-        finish(ErrorAddress);
+        fail(QStringLiteral("more than %1 redirects").arg(MaxRedirects));
         return;
     }
     const QString next = resolveLocation(m_current, QString::fromUtf8(location));
@@ -169,6 +172,13 @@ void NetworkStatusBrowser::drop()
     reply->disconnect(this);
     reply->abort();
     reply->deleteLater();
+}
+
+void NetworkStatusBrowser::fail(const QString& why)
+{
+    // The entry shows offline, as for any other answer; the log tells it apart.
+    qCWarning(lcStatus) << "status of" << m_current << "not answered:" << why;
+    finish(ErrorAddress);
 }
 
 void NetworkStatusBrowser::finish(const QString& address)

@@ -9,7 +9,7 @@ class QTimer;
 // The status browser over HTTP. Redirects are followed by hand so that the final address keeps
 // its letters as the server wrote them (an upper-case host stays upper case); the image itself
 // is never downloaded. A request that fails, loops or runs past the time limit completes with
-// ErrorAddress.
+// ErrorAddress and leaves one warning line saying why.
 class NetworkStatusBrowser final : public StatusBrowser
 {
     Q_OBJECT
@@ -30,6 +30,8 @@ private:
     void onFinished(QNetworkReply* reply);
     void answered(QNetworkReply* reply);
     void drop();
+    // Completes with ErrorAddress, leaving why on lanternix.status.
+    void fail(const QString& why);
     void finish(const QString& address);
 
     QNetworkAccessManager* m_network;

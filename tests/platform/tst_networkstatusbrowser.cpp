@@ -27,7 +27,7 @@ private slots:
         row("online", "none", image.arg(1), 2);
         row("upper-case host kept", "upper", image.arg(1).replace("127.0.0.1", "LOCALHOST"), 2);
         row("query kept", "query", image.arg(1) + "?x=1", 2);
-        row("relative location", "relative", image.arg(1), 2);
+        row("locations without host, then relative", "relative", image.arg(1), 3);
         row("redirect loop", "loop", "error", NetworkStatusBrowser::MaxRedirects + 1);
         row("never answers", "never", "error", 1);
         // Qt sends a request once more when the connection closes unanswered.
@@ -49,6 +49,8 @@ private slots:
         NetworkStatusBrowser browser;
         browser.setTimeLimit(1000);
         QSignalSpy completed(&browser, &StatusBrowser::navigationCompleted);
+        if (address == "error") // one line for whoever looks after the program
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^status of .+ not answered: "));
         browser.navigate(Addresses::statusRequest("10001", standin.host()));
         QCOMPARE(completed.count(), 0); // never from inside navigate()
         QVERIFY(completed.wait(6000));

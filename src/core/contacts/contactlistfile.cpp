@@ -58,6 +58,9 @@ QVector<ContactEntry> ContactListFile::load()
 
 ContactListFile::SaveOutcome ContactListFile::save(const ContactListModel& list)
 {
+    // An unchanged list leaves the file's bytes alone, whatever its count says.
+    if (holdsAlready(list))
+        return {};
     const int count = qMin(list.count(), MaxEntries);
     m_store->writeText(CountSection, CountKey, QString::number(count));
     for (int row = 0; row < count; ++row) {
@@ -78,8 +81,7 @@ ContactListFile::SaveOutcome ContactListFile::save(const ContactListModel& list)
     qCWarning(lcList) << "list not saved to" << m_path << ": failure" << int(result.failure)
                       << result.detail;
     // Without the store module the file was never read, so what it holds is no loss to anyone.
-    const bool lost = result.failure != Failure::NoModule && !holdsAlready(list);
-    return {result.failure, result.detail, lost};
+    return {result.failure, result.detail, result.failure != Failure::NoModule};
 }
 
 bool ContactListFile::holdsAlready(const ContactListModel& list) const

@@ -33,7 +33,8 @@ public:
     QString path() const { return m_path; }
     // Creates the file empty when it is missing, then reads the entries it holds.
     QVector<ContactEntry> load();
-    // Writes the whole list in one step; on failure the file stays as it was.
+    // Writes the whole list in one step, only when it differs from what was read; on failure the
+    // file stays as it was.
     SaveOutcome save(const ContactListModel& list);
 
 private:

@@ -1,11 +1,19 @@
 #include "gui/desktop/qtmediaplayer.h"
 
 #include "config/logging.h"
+#include "platform/soundsystem.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QUrl>
+
+QtMediaPlayer::QtMediaPlayer()
+{
+    SoundSystem::keepUnsafeOutputsOut();
+}
 
 QtMediaPlayer::~QtMediaPlayer()
 {
@@ -18,6 +26,12 @@ void QtMediaPlayer::playOnce(const QString& path, int volume)
     // Without its tune the program just stays quiet.
     if (!QFileInfo(path).isFile()) {
         qCWarning(lcPlatform) << "no music to play at" << path;
+        return;
+    }
+    // Only through an output the system offers: without one, the media framework would try
+    // outputs of its own, one of which has crashed the program.
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        qCWarning(lcPlatform) << "no audio output to play" << path << "through";
         return;
     }
     if (!m_player) {

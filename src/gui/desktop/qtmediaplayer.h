@@ -5,10 +5,12 @@
 class QAudioOutput;
 class QMediaPlayer;
 
-// Plays through Qt Multimedia; the player is made on first use, never shown.
+// Plays through Qt Multimedia, only where the system offers an audio output; the player is made
+// on first use, never shown. To be made before anything else of Qt Multimedia runs.
 class QtMediaPlayer final : public MediaPlayer
 {
 public:
+    QtMediaPlayer();
     ~QtMediaPlayer() override;
     void playOnce(const QString& path, int volume) override;
 

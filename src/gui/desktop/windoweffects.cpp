@@ -1,5 +1,7 @@
 #include "gui/desktop/windoweffects.h"
 
+#include "platform/windowsystem.h"
+
 #include <QGuiApplication>
 #include <QLayout>
 #include <QPainterPath>
@@ -20,8 +22,11 @@ void setOpacity(QWidget* window, int alpha)
     // Window systems without opacity (the offscreen one) show the window as it is.
     static const bool supported = QGuiApplication::platformName() != QLatin1String("offscreen") &&
                                   QGuiApplication::platformName() != QLatin1String("minimal");
-    if (supported)
-        window->setWindowOpacity(qBound(0, alpha, 255) / 255.0);
+    if (!supported)
+        return;
+    window->setWindowOpacity(qBound(0, alpha, 255) / 255.0);
+    // Shown now, not with whatever event comes next: a fade step waits for no pointer motion.
+    WindowSystem::flush();
 }
 
 QRegion roundRectRegion(int width, int height, int cornerWidth, int cornerHeight)

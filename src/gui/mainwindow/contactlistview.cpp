@@ -1,5 +1,7 @@
 #include "gui/mainwindow/contactlistview.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QTextLayout>
@@ -91,7 +93,7 @@ void ContactListView::mousePressEvent(QMouseEvent* event)
 {
     QListView::mousePressEvent(event);
     if (event->button() == Qt::RightButton)
-        emit rightButtonPressed();
+        emit menuRequested(event->globalPosition().toPoint());
 }
 
 void ContactListView::mouseDoubleClickEvent(QMouseEvent* event)
@@ -99,4 +101,36 @@ void ContactListView::mouseDoubleClickEvent(QMouseEvent* event)
     QListView::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         emit listDoubleClicked();
+}
+
+void ContactListView::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool selected = selectedRow() >= 0;
+    if (key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier))
+        emit menuRequested(keyboardMenuPosition());
+    else if (selected && (key == Qt::Key_Return || key == Qt::Key_Enter))
+        emit enterPressed();
+    else if (selected && key == Qt::Key_Delete)
+        emit deletePressed();
+    else
+        return QListView::keyPressEvent(event);
+    event->accept();
+}
+
+void ContactListView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right-button menu has opened on the press already.
+    if (event->reason() == QContextMenuEvent::Mouse)
+        return QListView::contextMenuEvent(event);
+    emit menuRequested(keyboardMenuPosition());
+    event->accept();
+}
+
+QPoint ContactListView::keyboardMenuPosition() const
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return viewport()->mapToGlobal(QPoint(0, 0));
+    return viewport()->mapToGlobal(visualRect(model()->index(row, 0)).center());
 }

@@ -13,7 +13,6 @@
 #include "ui_mainwindow.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QMenu>
 
 MainWindow::MainWindow(Services& services, Equipment equipment, QWidget* parent)
@@ -48,9 +47,12 @@ MainWindow::MainWindow(Services& services, Equipment equipment, QWidget* parent)
     connect(m_ui->aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
     connect(m_ui->forumAction, &QAction::triggered, this, &MainWindow::openForum);
     connect(m_ui->quitAction, &QAction::triggered, this, &MainWindow::quit);
-    connect(m_ui->contactList, &ContactListView::rightButtonPressed, this, &MainWindow::showMenu);
+    connect(m_ui->contactList, &ContactListView::menuRequested, this, &MainWindow::showMenu);
     connect(m_ui->contactList, &ContactListView::listDoubleClicked, this,
             &MainWindow::chatByDoubleClick);
+    connect(m_ui->contactList, &ContactListView::enterPressed, this,
+            &MainWindow::chatByDoubleClick);
+    connect(m_ui->contactList, &ContactListView::deletePressed, this, &MainWindow::deleteEntry);
 
     connect(&m_refresh, &RefreshCycle::announced, this,
             [this] { showStatus(tr("执行刷新操作,请勿操作..")); });
@@ -89,6 +91,7 @@ void MainWindow::checkForUpdate()
     case UpdateCheck::Outcome::Current:
         showStatus(tr("程序已加载完毕..."));
         m_ui->contactList->setEnabled(true); // from now on the menu and the chat can be reached
+        m_ui->contactList->setFocus();       // by the keyboard too, without a click first
         return;
     case UpdateCheck::Outcome::Newer:
         showStatus(tr("程序已加载完毕..."));
@@ -104,10 +107,11 @@ void MainWindow::checkForUpdate()
     }
 }
 
-void MainWindow::showMenu()
+void MainWindow::showMenu(const QPoint& at)
 {
-    if (m_ui->contactList->isEnabled())
-        m_menu->exec(QCursor::pos());
+    // One menu at a time: a system may send the Menu key both as a key and as a menu request.
+    if (m_ui->contactList->isEnabled() && !m_menu->isVisible())
+        m_menu->exec(at);
 }
 
 int MainWindow::usableSelection(const QString& guard, bool alsoInStatus)

@@ -66,7 +66,7 @@ protected:
 
 private:
     void checkForUpdate();
-    void showMenu();
+    void showMenu(const QPoint& at);
     void addEntry();
     void editEntry();
     void deleteEntry();

@@ -131,6 +131,7 @@ private slots:
         const QStringList two{"11|a", "22|b"};
         QTest::newRow("no file") << QByteArray() << QStringList();
         QTest::newRow("count abc") << count("abc") << QStringList();
+        QTest::newRow("count -5") << count("-5") << QStringList();
         QTest::newRow("count 3, 2 sections") << count("3") << two + QStringList{"|"};
         QTest::newRow("count 99999")
             << count("99999") << two + QStringList(ContactListFile::MaxEntries - 2, "|");
@@ -159,11 +160,11 @@ private slots:
         QCOMPARE(readFile(listPath()), file); // reading never writes; a missing file is made empty
     }
 
-    // An entry nobody changed goes back byte for byte, whatever it holds; what moves is only
-    // its section.
+    // An entry nobody changed goes back byte for byte, whatever its number and remark hold; what
+    // moves is only its section.
     void writesBackWhatItRead_data()
     {
-        QTest::addColumn<QByteArray>("remark");
+        QTest::addColumn<QByteArray>("bytes"); // of a number and its remark
         QTest::newRow("invalid GB18030") << QByteArray("\xCD\xAC\xFF\x81");
         QTest::newRow("UTF-8") << QByteArray("同学");
         QTest::newRow("300 bytes") << QByteArray("\xCD\xAC").repeated(150);
@@ -172,24 +173,17 @@ private slots:
     }
     void writesBackWhatItRead()
     {
-        QFETCH(QByteArray, remark);
-        const QByteArray file = withRemark(remark);
-        QVERIFY(writeFile(listPath(), file));
-        QVERIFY(loadChangeSave(listPath(), [](ContactListModel&) {}).saved());
-        QCOMPARE(readFile(listPath()), file);
+        QFETCH(QByteArray, bytes);
         // After the entry before it is deleted, the second entry's bytes stand in section 1.
-        QVERIFY(writeFile(listPath(), "[MEUserData]\r\nIncout=2\r\n[1]\r\nImis1=0\r\nImis2=0\r\n[2]"
-                                      "\r\nImis1=11\r\nImis2=" +
-                                          remark + "\r\n"));
+        const QByteArray entry = "Imis1=" + bytes + "\r\nImis2=" + bytes + "\r\n";
+        QVERIFY(writeFile(listPath(),
+                          QByteArray(TwoEntries).replace("Imis1=22\r\nImis2=b\r\n", entry)));
         QVERIFY(loadChangeSave(listPath(), [](ContactListModel& list) { list.remove(0); }).saved());
-        QVERIFY(readFile(listPath())
-                    .startsWith("[MEUserData]\r\nIncout=1\r\n[1]\r\nImis1=11\r\n"
-                                "Imis2=" +
-                                remark + "\r\n"));
+        QVERIFY(readFile(listPath()).startsWith("[MEUserData]\r\nIncout=1\r\n[1]\r\n" + entry));
     }
 
     // A save that cannot happen says why and leaves the file as it was; it loses changes only
-    // where the file lacks them and was read.
+    // where the file lacks them and was read. A list that is what the file holds is not written.
     void failedSave_data()
     {
         QTest::addColumn<QString>("obstacle");
@@ -202,12 +196,15 @@ private slots:
             << "file" << TwoEntries << Failure::FileReadOnly << true;
         QTest::newRow("full disk") << "disk" << TwoEntries << Failure::DiskFull << true;
         QTest::newRow("no store module") << "module" << TwoEntries << Failure::NoModule << false;
-        // Saved, the count would read "2": the file changes, the list does not.
-        QTest::newRow("read-only folder, nothing changed")
-            << "folder unchanged" << QByteArray(TwoEntries).replace("t=2", "t=02") << readOnly
+        // Saved, the count would read 32767: the file would change, the list does not.
+        QTest::newRow("read-only folder, nothing changed, counted past the largest list")
+            << "folder unchanged" << QByteArray(TwoEntries).replace("t=2", "t=32800")
+            << Failure::None
             << false;
+        QTest::newRow("read-only folder, an entry changed, not saved, changed back")
+            << "folder changed back" << TwoEntries << Failure::None << false;
         QTest::newRow("read-only folder, no list file, empty list")
-            << "folder without a list" << QByteArray() << readOnly << false;
+            << "folder without a list" << QByteArray() << Failure::None << false;
     }
     void failedSave()
     {
@@ -246,6 +243,13 @@ private slots:
         list.appendEntries(file.load());
         for (int i = 0; i < 100 && obstacle.count(' ') == 0; ++i)
             list.append(ContactEntry::made("12345", "新的"));
+        if (obstacle.endsWith("back")) { // the keys written are set back to what the file holds
+            list.remove(1);
+            list.append(ContactEntry::made("33", "c"));
+            QVERIFY(file.save(list).changesLost);
+            list.remove(1);
+            list.append(ContactEntry::made("22", "b"));
+        }
         const ContactListFile::SaveOutcome outcome = file.save(list);
         QCOMPARE(outcome.failure, failure);
         QCOMPARE(outcome.changesLost, lost);

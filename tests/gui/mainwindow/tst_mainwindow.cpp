@@ -41,6 +41,7 @@ struct Rig
     FakeStatusBrowser* browser = new FakeStatusBrowser;
     FakeTransfer* transfer = new FakeTransfer;
     std::unique_ptr<MainWindow> window;
+    QTimer menus;
 
     explicit Rig(const QString& version = "V2.2", int delayMs = 0,
                  const QByteArray& file = ThreeEntries)
@@ -56,6 +57,17 @@ struct Rig
         equipment.statusBrowser.reset(browser);
         window = std::make_unique<MainWindow>(system.services, std::move(equipment));
         window->show();
+        // A menu that opens is noted with where it opened, over which entry or at the list's
+        // corner, and closed again.
+        QObject::connect(&menus, &QTimer::timeout, [this] {
+            QWidget* menu = QApplication::activePopupWidget();
+            const QPoint at = menu ? list()->viewport()->mapFromGlobal(menu->pos()) : QPoint();
+            if (menu && menu->close())
+                system.journal << "menu:" + (at.isNull()
+                                                 ? "corner"
+                                                 : QString::number(list()->indexAt(at).row()));
+        });
+        menus.start(10);
         // The update check one second after the window opens; a slow one is left running.
         (void)QTest::qWaitFor([this] { return transfer->answered > 0; }, 1500);
     }
@@ -118,6 +130,7 @@ private slots:
         QCOMPARE(rig.transfer->fetches, 1);
         QCOMPARE(rig.system.journal, journal);
         QCOMPARE(rig.list()->isEnabled(), listEnabled);
+        QCOMPARE(rig.window->focusWidget() == rig.list(), listEnabled); // keys reach it at once
         QCOMPARE(rig.status(), version.isEmpty() ? "正在检测更新..." : "程序已加载完毕...");
     }
 
@@ -141,15 +154,16 @@ private slots:
         QTest::newRow("chat by double-click, entry without text")
             << "double-click" << 1 << none << QStringList() << QStringList{"box:" + chatGuard}
             << loaded << three;
-        QTest::newRow("chat") << "chatAction" << 2 << none << QStringList()
-                              << QStringList{"chat:10003"} << loaded << three;
-        QTest::newRow("delete, No")
-            << "deleteEntryAction" << 0 << QList{BoxAnswer::No} << QStringList()
-            << QStringList{"box:确定需要删除 【甲】 这个QQ号吗?"} << loaded << three;
-        QTest::newRow("delete") << "deleteEntryAction" << 2 << QList{BoxAnswer::Yes}
-                                << QStringList()
-                                << QStringList{"box:确定需要删除 【丙】 这个QQ号吗?"}
-                                << "指定QQ号码已删除.." << QStringList{"甲", ""};
+        QTest::newRow("keys, nothing selected: menus at the corner, Delete and Enter do nothing")
+            << "key:Shift+F10 key:Menu key:Del key:Return" << -1 << none << QStringList()
+            << QStringList{"menu:corner", "menu:corner"} << loaded << three;
+        QTest::newRow("chat by Enter, delete, No")
+            << "key:Return deleteEntryAction" << 0 << QList{BoxAnswer::No} << QStringList()
+            << QStringList{"chat:10001", "box:确定需要删除 【甲】 这个QQ号吗?"} << loaded << three;
+        QTest::newRow("Menu key at the entry, chat, delete by key")
+            << "key:Menu chatAction key:Del" << 2 << QList{BoxAnswer::Yes} << QStringList()
+            << QStringList{"menu:2", "chat:10003", "box:确定需要删除 【丙】 这个QQ号吗?"}
+            << "指定QQ号码已删除.." << QStringList{"甲", ""};
         QTest::newRow("edit moves the entry to the end")
             << "editEntryAction" << 0 << none << QStringList{"10009", "乙"} << QStringList()
             << "QQ:10009修改成功,请刷新列表.." << QStringList{"", "丙", "乙"};
@@ -189,7 +203,9 @@ private slots:
         rig.list()->setCurrentIndex(entry);
         auto* list = static_cast<ContactListModel*>(rig.list()->model());
         for (const QString& step : action.split(' ')) {
-            if (step == "double-click")
+            if (step.startsWith("key:"))
+                QTest::keySequence(rig.list(), QKeySequence(step.mid(4)));
+            else if (step == "double-click")
                 QTest::mouseDClick(rig.list()->viewport(), Qt::LeftButton, {},
                                    rig.list()->visualRect(entry).center());
             else if (step == "fill") // the largest list the file can hold
