@@ -199,8 +199,7 @@ private slots:
         // Saved, the count would read 32767: the file would change, the list does not.
         QTest::newRow("read-only folder, nothing changed, counted past the largest list")
             << "folder unchanged" << QByteArray(TwoEntries).replace("t=2", "t=32800")
-            << Failure::None
-            << false;
+            << Failure::None << false;
         QTest::newRow("read-only folder, an entry changed, not saved, changed back")
             << "folder changed back" << TwoEntries << Failure::None << false;
         QTest::newRow("read-only folder, no list file, empty list")
