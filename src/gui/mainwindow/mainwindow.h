@@ -9,8 +9,9 @@
 //   list       core/contacts/ContactListModel, drawn by gui/mainwindow/ContactListView; QQlist.cfg
 //              is read and written by core/contacts/ContactListFile through the store module
 //              (ProfileStore)
-//   editing    the menu's add, edit, delete and clear are here; the input is collected by
-//              gui/contacts/EntryDialog and checked by core/contacts/EntryInput
+//   editing    the menu's add, edit, delete and clear are here; ContactListView asks for the
+//              menu (right button, Menu key, Shift+F10), a delete and a chat; the input is
+//              collected by gui/contacts/EntryDialog and checked by core/contacts/EntryInput
 //   status     core/status/RefreshCycle asks a platform/StatusBrowser for one number after the
 //              other, waiting with core/status/waitResponsively, and reports the summary
 //   update     core/update/UpdateCheck reads the version through a platform/Transfer one second
@@ -18,6 +19,8 @@
 //   leaving    core/exit/ExitSequence: the farewell question, the save, the end of every copy;
 //              gui/mainwindow/FarewellQuestions words its questions
 //   about      gui/about/AboutDialog; chat, mail and forum go through platform/Launcher
+//   words      every text is written in gui/ through tr(); gui/desktop/Translation picks
+//              Simplified or Traditional Chinese at start
 //   system     message boxes, launcher, program end and music come in as Services: the
 //              interfaces in platform/, each system's half in platform/linux/ or
 //              platform/windows/, the widget-based ones in gui/desktop/
