@@ -8,8 +8,11 @@ if(NOT LANTERNIX_USER_DATA_FOLDER)
     install(TARGETS Lanternix RUNTIME DESTINATION .)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lanternix.desktop DESTINATION .)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/lanternix.png DESTINATION .)
-    # It carries no one else's work; the folder says so, as it does in every package.
-    install(FILES ${PROJECT_SOURCE_DIR}/packaging/licenses/README.md DESTINATION licenses)
+    # Of others' work it carries only Qt's Chinese translations, built into the program.
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/licenses/README.md
+                  ${PROJECT_SOURCE_DIR}/packaging/licenses/Qt-translations.txt
+                  ${PROJECT_SOURCE_DIR}/packaging/licenses/GPL-3.txt
+            DESTINATION licenses)
     set(CPACK_GENERATOR TGZ)
     return()
 endif()
