@@ -5,6 +5,7 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/startup/splashscreen.h"
 #include "platform/launcher.h"
+#include "platform/librarysearch.h"
 #include "platform/programend.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 
 int main(int argc, char* argv[])
 {
+    LibrarySearch::leaveOutCurrentFolder();
     QApplication app(argc, argv);
     // A Chinese face for a Chinese interface: Debian's, else the one every Windows carries.
     QFont font;
