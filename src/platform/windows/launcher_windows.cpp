@@ -23,7 +23,7 @@ void openWithShell(const QString& address)
 void SystemLauncher::openWebAddress(const QString& address)
 {
     // Through explorer.exe, which opens the address in the default browser, minimised.
-    SystemProgram::run(SystemProgram::Folder::Windows, QStringLiteral("explorer.exe"), address,
+    SystemProgram::run(SystemProgram::windowsFolder() + QStringLiteral("\\explorer.exe"), address,
                        SW_SHOWMINIMIZED);
 }
 

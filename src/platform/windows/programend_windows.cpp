@@ -14,7 +14,7 @@ void SystemProgramEnd::endEveryCopy()
     // a kill that came late would take a copy the user started just after this one for one of
     // the copies that were running.
     SystemProgram::run(
-        SystemProgram::Folder::System, QStringLiteral("taskkill.exe"),
+        SystemProgram::systemFolder() + QStringLiteral("\\taskkill.exe"),
         QStringLiteral("/im %1.exe /f").arg(QLatin1String(BuildConfig::ExecutableName)), SW_HIDE,
         10000);
     endNow();

@@ -4,22 +4,43 @@
 
 #include <qt_windows.h>
 
+#include <QDir>
+
 namespace SystemProgram {
 
-void run(Folder folder, const QString& name, const QString& arguments, int show, int waitMs)
+namespace {
+QString folder(UINT (*ask)(LPWSTR, UINT))
 {
-    // The Windows folder shared by every user, not a private one a terminal server may give.
     wchar_t buffer[MAX_PATH];
-    const UINT length = folder == Folder::Windows ? GetSystemWindowsDirectoryW(buffer, MAX_PATH)
-                                                  : GetSystemDirectoryW(buffer, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        qCWarning(lcPlatform) << "no Windows folder to start" << name << "from, error"
-                              << GetLastError();
+    const UINT length = ask(buffer, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+        return QString::fromWCharArray(buffer, int(length));
+    qCWarning(lcPlatform) << "Windows named none of its folders, error" << GetLastError();
+    return {};
+}
+} // namespace
+
+QString windowsFolder()
+{
+    return folder(GetSystemWindowsDirectoryW);
+}
+
+QString systemFolder()
+{
+    return folder(GetSystemDirectoryW);
+}
+
+void run(const QString& path, const QString& arguments, int show, int waitMs)
+{
+    // With its drive: a path from the root of the current drive is no full path either.
+    if (path.size() < 4 || path.at(1) != u':' || !QDir::isAbsolutePath(path)) {
+        qCWarning(lcPlatform) << "not started without its full path:" << path;
         return;
     }
-    const QString path = QString::fromWCharArray(buffer, int(length)) + QLatin1Char('\\') + name;
-    const std::wstring application = path.toStdWString();
-    std::wstring line = (QLatin1Char('"') + path + QLatin1String("\" ") + arguments).toStdWString();
+    const std::wstring application = QDir::toNativeSeparators(path).toStdWString();
+    std::wstring line =
+        (QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1String("\" ") + arguments)
+            .toStdWString();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
